@@ -1,0 +1,3 @@
+#include "app/startup.h"
+
+int main(int, char** argv) { return vostrelund::RunVostrelund(argv[0]); }

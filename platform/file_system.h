@@ -1,0 +1,88 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+
+#include "platform/dos_time.h"
+
+namespace vostrelund {
+
+// One open file, closed exactly once. Failures come back as values, never as exceptions.
+class File {
+ public:
+  File() = default;
+  ~File() { Close(); }
+  File(File&& other) noexcept : Fd_(other.Fd_) { other.Fd_ = -1; }
+  File& operator=(File&& other) noexcept;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+
+  // Opens a regular file for binary reading. Anything else (a folder, a FIFO, a device, a socket)
+  // counts as a file that cannot be opened: opening a FIFO would block the program.
+  static File OpenForReading(const std::string& path);
+  // Creates or truncates a file for binary writing.
+  static File CreateForWriting(const std::string& path);
+  // Takes over an already open descriptor.
+  static File Adopt(int fd) { File f; f.Fd_ = fd; return f; }
+
+  bool IsOpen() const { return Fd_ >= 0; }
+  int Descriptor() const { return Fd_; }
+  void Close();
+  // Hands the descriptor over to the caller, who closes it.
+  int Release() {
+    const int fd = Fd_;
+    Fd_ = -1;
+    return fd;
+  }
+
+  // Reads until `size` bytes are in or the file ends. Returns the count read, or -1 on a read error.
+  ssize_t ReadFull(void* buffer, size_t size);
+  // Writes every byte; false on any error.
+  bool WriteAll(const void* data, size_t size);
+
+  std::optional<uint64_t> Size() const;
+  std::optional<DosDateTime> ModificationStamp() const;
+  bool SetModificationStamp(DosDateTime stamp);
+
+ private:
+  int Fd_ = -1;
+};
+
+// A new version of a file, written beside it under a temporary name and renamed over it only once it
+// is complete: a crash, a full disk or a failed copy leaves the old file as it was.
+class ReplacementFile {
+ public:
+  ReplacementFile() = default;
+  ~ReplacementFile() { Discard(); }
+  ReplacementFile(const ReplacementFile&) = delete;
+  ReplacementFile& operator=(const ReplacementFile&) = delete;
+
+  // Creates the temporary file in the target's folder. False when it cannot be created.
+  bool Create(const std::string& target);
+  File& Stream() { return Stream_; }
+  // Renames the finished file over the target; `flush` makes the data durable first. On failure the
+  // temporary file is removed and the target is untouched.
+  bool Commit(bool flush);
+  void Discard();
+
+ private:
+  File Stream_;
+  std::string Target_;
+  std::string TempPath_;
+};
+
+// The folder part of a path, up to and including its last '/'; empty when there is none.
+std::string FolderOf(const std::string& path);
+
+std::string ExecutablePath();
+std::string CurrentFolder();
+std::string HomeFolder();
+bool FileExists(const std::string& path);
+bool DeleteFile(const std::string& path);
+// Creates a folder with all missing parents; true when it exists afterwards.
+bool CreateFolders(const std::string& path);
+
+}  // namespace vostrelund

@@ -1,0 +1,64 @@
+#include "storage/config_data.h"
+
+#include "platform/file_system.h"
+#include "storage/backup_store.h"
+#include "storage/list_file.h"
+
+namespace vostrelund {
+
+ConfigData::ConfigData(FileLocations locations, NameOrder order, StatusView& status, DialogView& dialogs,
+                       PathStyle style)
+    : Locations_(std::move(locations)),
+      Style_(style),
+      Status_(status),
+      Dialogs_(dialogs),
+      Files_(std::move(order), style) {
+  CreateFolders(Locations_.BackupFolder);
+  Status_.SetStatusText(kStatusPanel, "Status: [Unchecked]");
+}
+
+void ConfigData::LoadSettings() {
+  if (std::optional<Settings> stored = ReadSettingsFile(Locations_.SettingsFile)) {
+    Settings_ = std::move(*stored);
+  } else {
+    Settings_ = DefaultSettings(CurrentFolder(), HomeFolder());
+  }
+  if (Listener_ != nullptr) Listener_->SettingsLoaded();
+}
+
+bool ConfigData::SaveSettings() {
+  Settings_.SettingsMagic = kSettingsMagic;
+  const bool saved = WriteSettingsFile(Locations_.SettingsFile, Settings_);
+  if (Listener_ != nullptr) Listener_->SettingsSaved();
+  return saved;
+}
+
+void ConfigData::LoadFileList() {
+  Files_.Clear();
+  Status_.SetStatusText(kFileCountPanel, " 0 file(s)");
+  if (std::optional<std::vector<WatchedFile>> rows = ReadListFile(Locations_.ListFile, Style_)) {
+    Files_.Assign(std::move(*rows));
+  }
+  ShowFileCount();
+}
+
+bool ConfigData::SaveFileList() {
+  if (!WriteListFile(Locations_.ListFile, Files_.Rows(), Style_)) {
+    Dialogs_.ShowError("Error: Vostrelund cannot save your file list", "Fatal error!");
+    return false;
+  }
+  ShowFileCount();
+  return true;
+}
+
+std::string ConfigData::BackupPath(const std::string& fullPath) const {
+  std::string name = fullPath;
+  MakeBackupName(name, Style_);
+  return Locations_.BackupFolder + name;
+}
+
+void ConfigData::ShowFileCount() {
+  Status_.SetStatusText(kFileCountPanel, " " + std::to_string(Files_.Size()) + " file(s)");
+}
+
+}  // namespace vostrelund
