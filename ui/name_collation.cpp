@@ -2,13 +2,12 @@
 
 #include <QCollator>
 #include <QFile>
-#include <QLocale>
 #include <memory>
 
 namespace vostrelund {
 
-NameOrder LocaleNameOrder() {
-  auto collator = std::make_shared<QCollator>(QLocale());
+NameOrder LocaleNameOrder(const QLocale& locale) {
+  auto collator = std::make_shared<QCollator>(locale);
   collator->setCaseSensitivity(Qt::CaseSensitive);
   return [collator](std::string_view a, std::string_view b) {
     const QString qa = QFile::decodeName(QByteArray(a.data(), static_cast<qsizetype>(a.size())));
