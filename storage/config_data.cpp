@@ -36,14 +36,12 @@ bool ConfigData::SaveSettings() {
 void ConfigData::LoadFileList() {
   Files_.Clear();
   Status_.SetStatusText(kFileCountPanel, " 0 file(s)");
-  if (std::optional<std::vector<WatchedFile>> rows = ReadListFile(Locations_.ListFile, Style_)) {
-    Files_.Assign(std::move(*rows));
-  }
+  ReadListFile(Locations_.ListFile, Files_);  // a missing file is an empty list
   ShowFileCount();
 }
 
 bool ConfigData::SaveFileList() {
-  if (!WriteListFile(Locations_.ListFile, Files_.Rows(), Style_)) {
+  if (!WriteListFile(Locations_.ListFile, Files_)) {
     Dialogs_.ShowError("Error: Vostrelund cannot save your file list", "Fatal error!");
     return false;
   }
@@ -58,7 +56,10 @@ std::string ConfigData::BackupPath(const std::string& fullPath) const {
 }
 
 void ConfigData::ShowFileCount() {
-  Status_.SetStatusText(kFileCountPanel, " " + std::to_string(Files_.Size()) + " file(s)");
+  std::string text = " ";  // built up in steps: GCC 12 warns falsely on " " + std::to_string(...)
+  text += std::to_string(Files_.Size());
+  text += " file(s)";
+  Status_.SetStatusText(kFileCountPanel, text);
 }
 
 }  // namespace vostrelund

@@ -1,6 +1,7 @@
 #include "storage/list_file.h"
 
 #include <cstring>
+#include <vector>
 
 #include "platform/file_system.h"
 
@@ -21,41 +22,40 @@ void ListFileParser::Feed(const char* data, size_t size) {
       return;
     }
     if (Partial_.empty()) {
-      EndField(std::string(p, t));
+      EndField(std::string_view(p, static_cast<size_t>(t - p)));
     } else {
       Partial_.append(p, t);
-      EndField(std::move(Partial_));
+      EndField(Partial_);
       Partial_.clear();
     }
     p = t + 1;
   }
 }
 
-void ListFileParser::EndField(std::string field) {
+void ListFileParser::EndField(std::string_view field) {
   switch (State_) {
     case 0:
-      Row_.LeafName = std::move(field);
+      Leaf_.assign(field);
       break;
     case 1:
-      Row_.FolderPath = std::move(field);
+      Folder_.assign(field);
       break;
     case 2:
-      Row_.SizeText = std::move(field);
+      Size_.assign(field);
       break;
     default:
-      Row_.ActionHistory = std::move(field);
-      Rows_.push_back(std::move(Row_));
-      Row_ = WatchedFile();
+      Into_.LoadRow(std::move(Leaf_), Folder_, Size_, field);
+      Leaf_ = std::string();
       State_ = 0;
       return;
   }
   ++State_;
 }
 
-std::optional<std::vector<WatchedFile>> ReadListFile(const std::string& path, PathStyle style) {
+bool ReadListFile(const std::string& path, WatchList& into) {
   File file = File::OpenForReading(path);
-  if (!file.IsOpen()) return std::nullopt;
-  ListFileParser parser(style);
+  if (!file.IsOpen()) return false;
+  ListFileParser parser(into, into.Style());
   std::vector<char> chunk(kReadChunk);
   for (;;) {
     const ssize_t n = file.ReadFull(chunk.data(), chunk.size());
@@ -63,27 +63,30 @@ std::optional<std::vector<WatchedFile>> ReadListFile(const std::string& path, Pa
     parser.Feed(chunk.data(), static_cast<size_t>(n));
     if (static_cast<size_t>(n) < chunk.size()) break;
   }
-  return parser.TakeRows();
+  into.FinishLoading();
+  return true;
 }
 
-void AppendListRow(std::string& out, const WatchedFile& row, PathStyle style) {
-  for (const std::string* field : {&row.LeafName, &row.FolderPath, &row.SizeText, &row.ActionHistory}) {
-    out += *field;
+void AppendListRow(std::string& out, std::string_view leaf, std::string_view folder, std::string_view size,
+                   std::string_view history, PathStyle style) {
+  for (const std::string_view field : {leaf, folder, size, history}) {
+    out += field;
     out += style.ListFieldTerminator;
   }
 }
 
-bool WriteListFile(const std::string& path, const std::vector<WatchedFile>& rows, PathStyle style) {
+bool WriteListFile(const std::string& path, const WatchList& list) {
   ReplacementFile file;
   if (!file.Create(path)) return false;
   std::string pending;
   pending.reserve(kWriteBlock + 1024);
-  for (const WatchedFile& row : rows) {
+  for (size_t i = 0; i < list.Size(); ++i) {
     if (pending.size() >= kWriteBlock) {
       if (!file.Stream().WriteAll(pending.data(), pending.size())) return false;
       pending.clear();
     }
-    AppendListRow(pending, row, style);
+    AppendListRow(pending, list.LeafName(i), list.FolderPath(i), list.SizeText(i), list.ActionHistory(i),
+                  list.Style());
   }
   if (!pending.empty() && !file.Stream().WriteAll(pending.data(), pending.size())) return false;
   return file.Commit(true);

@@ -10,7 +10,31 @@ NameOrder ByteOrder() {
   return [](std::string_view a, std::string_view b) { return a.compare(b); };
 }
 
+TextPool::Id TextPool::Intern(std::string_view text) {
+  if (const auto found = Ids_.find(text); found != Ids_.end()) return found->second;
+  const auto id = static_cast<Id>(Texts_.size());
+  Texts_.emplace_back(text);
+  Ids_.emplace(Texts_.back(), id);
+  return id;
+}
+
+void TextPool::Clear() {
+  Ids_ = {};
+  Texts_ = {};
+}
+
 WatchList::WatchList(NameOrder order, PathStyle style) : Order_(std::move(order)), Style_(style) {}
+
+WatchedFile WatchList::Row(size_t index) const {
+  return {LeafName(index), FolderPath(index), SizeText(index), ActionHistory(index)};
+}
+
+std::vector<WatchedFile> WatchList::Rows() const {
+  std::vector<WatchedFile> rows;
+  rows.reserve(Rows_.size());
+  for (size_t i = 0; i < Rows_.size(); ++i) rows.push_back(Row(i));
+  return rows;
+}
 
 int WatchList::Compare(std::string_view leafA, std::string_view folderA, std::string_view leafB,
                        std::string_view folderB) const {
@@ -19,29 +43,42 @@ int WatchList::Compare(std::string_view leafA, std::string_view folderA, std::st
   return leafA.compare(leafB);
 }
 
-bool WatchList::Less(const WatchedFile& a, const WatchedFile& b) const {
-  if (a.LeafName == b.LeafName) return a.FolderPath < b.FolderPath;
+bool WatchList::Less(const StoredRow& a, const StoredRow& b) const {
+  if (a.LeafName == b.LeafName) return a.Folder != b.Folder && Pool_.Text(a.Folder) < Pool_.Text(b.Folder);
   if (const int c = Order_(a.LeafName, b.LeafName); c != 0) return c < 0;
   return a.LeafName < b.LeafName;
 }
 
-size_t WatchList::Insert(WatchedFile row) {
-  const auto at = std::upper_bound(Rows_.begin(), Rows_.end(), row,
-                                   [this](const WatchedFile& a, const WatchedFile& b) { return Less(a, b); });
-  IndexRow(row, +1);
-  return static_cast<size_t>(Rows_.insert(at, std::move(row)) - Rows_.begin());
+size_t WatchList::Insert(const WatchedFile& row) {
+  StoredRow stored{row.LeafName, Pool_.Intern(row.FolderPath), Pool_.Intern(row.SizeText),
+                   Pool_.Intern(row.ActionHistory)};
+  const auto at = std::upper_bound(Rows_.begin(), Rows_.end(), stored,
+                                   [this](const StoredRow& a, const StoredRow& b) { return Less(a, b); });
+  IndexRow(stored, +1);
+  return static_cast<size_t>(Rows_.insert(at, std::move(stored)) - Rows_.begin());
 }
 
-void WatchList::Assign(std::vector<WatchedFile> rows) {
-  const auto less = [this](const WatchedFile& a, const WatchedFile& b) { return Less(a, b); };
-  if (!std::is_sorted(rows.begin(), rows.end(), less)) std::stable_sort(rows.begin(), rows.end(), less);
-  Rows_ = std::move(rows);
+void WatchList::Assign(const std::vector<WatchedFile>& rows) {
+  Clear();
+  for (const WatchedFile& row : rows) LoadRow(row.LeafName, row.FolderPath, row.SizeText, row.ActionHistory);
+  FinishLoading();
+}
+
+void WatchList::LoadRow(std::string leaf, std::string_view folder, std::string_view size,
+                        std::string_view history) {
+  Rows_.push_back({std::move(leaf), Pool_.Intern(folder), Pool_.Intern(size), Pool_.Intern(history)});
+}
+
+void WatchList::FinishLoading() {
+  const auto less = [this](const StoredRow& a, const StoredRow& b) { return Less(a, b); };
+  if (!std::is_sorted(Rows_.begin(), Rows_.end(), less)) std::stable_sort(Rows_.begin(), Rows_.end(), less);
+  Rows_.shrink_to_fit();
   DropIndexes();
 }
 
 void WatchList::Clear() {
-  Rows_.clear();
-  Rows_.shrink_to_fit();
+  Rows_ = {};
+  Pool_.Clear();
   DropIndexes();
 }
 
@@ -68,12 +105,9 @@ void WatchList::RemoveRows(std::vector<size_t> indices) {
 }
 
 std::pair<size_t, size_t> WatchList::ExactRange(std::string_view leaf, std::string_view folder) const {
-  const auto first = std::partition_point(Rows_.begin(), Rows_.end(), [&](const WatchedFile& r) {
-    return Compare(r.LeafName, r.FolderPath, leaf, folder) < 0;
-  });
-  const auto last = std::partition_point(first, Rows_.end(), [&](const WatchedFile& r) {
-    return Compare(r.LeafName, r.FolderPath, leaf, folder) == 0;
-  });
+  const auto compare = [&](const StoredRow& r) { return Compare(r.LeafName, Pool_.Text(r.Folder), leaf, folder); };
+  const auto first = std::partition_point(Rows_.begin(), Rows_.end(), [&](const StoredRow& r) { return compare(r) < 0; });
+  const auto last = std::partition_point(first, Rows_.end(), [&](const StoredRow& r) { return compare(r) == 0; });
   return {static_cast<size_t>(first - Rows_.begin()), static_cast<size_t>(last - Rows_.begin())};
 }
 
@@ -88,9 +122,9 @@ std::vector<size_t> WatchList::FindSameFile(std::string_view leaf, std::string_v
   // can find anything; re-adding a file is the rare case.
   EnsureIndexed();
   const auto hit = FoldedNameCounts_.find(FoldedKey(leaf, folder));
-  if (hit == FoldedNameCounts_.end() || hit->second == 0) return found;
+  if (hit == FoldedNameCounts_.end()) return found;
   for (size_t i = 0; i < Rows_.size(); ++i) {
-    if (Rows_[i].FolderPath == folder && SameLeafName(Style_, Rows_[i].LeafName, leaf)) found.push_back(i);
+    if (FolderPath(i) == folder && SameLeafName(Style_, LeafName(i), leaf)) found.push_back(i);
   }
   return found;
 }
@@ -102,11 +136,11 @@ bool WatchList::BackupNameClash(std::string_view leaf, std::string_view folder) 
   const auto [first, last] = ExactRange(leaf, folder);
   if (hit->second <= last - first) return false;  // only rows for this very path
   // Confirm by comparing the names themselves, so that a hash collision never refuses a file.
-  std::string wanted = std::string(folder) + std::string(leaf);
-  const std::string path = wanted;
+  const std::string path = std::string(folder) + std::string(leaf);
+  std::string wanted = path;
   MakeBackupName(wanted, Style_);
-  for (const WatchedFile& row : Rows_) {
-    std::string other = row.FolderPath + row.LeafName;
+  for (size_t i = 0; i < Rows_.size(); ++i) {
+    std::string other = FullPath(i);
     if (other == path) continue;
     MakeBackupName(other, Style_);
     if (other == wanted) return true;
@@ -117,18 +151,19 @@ bool WatchList::BackupNameClash(std::string_view leaf, std::string_view folder) 
 void WatchList::EnsureIndexed() const {
   if (Indexed_) return;
   Indexed_ = true;
-  for (const WatchedFile& row : Rows_) IndexRow(row, +1);
+  for (const StoredRow& row : Rows_) IndexRow(row, +1);
 }
 
-void WatchList::IndexRow(const WatchedFile& row, int delta) const {
+void WatchList::IndexRow(const StoredRow& row, int delta) const {
   if (!Indexed_) return;
   const auto bump = [delta](auto& map, auto key) {
     auto& count = map[key];
     count += delta;
     if (count == 0) map.erase(key);
   };
-  bump(BackupNameCounts_, BackupNameHash(row.LeafName, row.FolderPath));
-  if (Style_.CaseBlindNames) bump(FoldedNameCounts_, FoldedKey(row.LeafName, row.FolderPath));
+  const std::string& folder = Pool_.Text(row.Folder);
+  bump(BackupNameCounts_, BackupNameHash(row.LeafName, folder));
+  if (Style_.CaseBlindNames) bump(FoldedNameCounts_, FoldedKey(row.LeafName, folder));
 }
 
 void WatchList::DropIndexes() const {

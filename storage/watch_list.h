@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,20 @@ struct WatchedFile {
 using NameOrder = std::function<int(std::string_view, std::string_view)>;
 NameOrder ByteOrder();
 
+// Texts that many rows share, kept once: a site has far fewer folders than files, and a handful of
+// size and history texts.
+class TextPool {
+ public:
+  using Id = uint32_t;
+  Id Intern(std::string_view text);
+  const std::string& Text(Id id) const { return Texts_[id]; }
+  void Clear();
+
+ private:
+  std::deque<std::string> Texts_;  // a deque never moves its elements, so the map's views stay valid
+  std::unordered_map<std::string_view, Id> Ids_;
+};
+
 // The watch list: rows kept in ascending order of LeafName. Rows whose names collate equal are ordered
 // by the bytes of the name and then of the folder, so the order is total and a file is found by binary
 // search; a row inserted next to an identical one goes after it.
@@ -35,24 +50,34 @@ class WatchList {
 
   size_t Size() const { return Rows_.size(); }
   bool Empty() const { return Rows_.empty(); }
-  const WatchedFile& operator[](size_t index) const { return Rows_[index]; }
-  const std::vector<WatchedFile>& Rows() const { return Rows_; }
   const PathStyle& Style() const { return Style_; }
 
+  const std::string& LeafName(size_t index) const { return Rows_[index].LeafName; }
+  const std::string& FolderPath(size_t index) const { return Pool_.Text(Rows_[index].Folder); }
+  const std::string& SizeText(size_t index) const { return Pool_.Text(Rows_[index].Size); }
+  const std::string& ActionHistory(size_t index) const { return Pool_.Text(Rows_[index].History); }
+  std::string FullPath(size_t index) const { return FolderPath(index) + LeafName(index); }
+  WatchedFile Row(size_t index) const;
+  // A copy of every row, in order.
+  std::vector<WatchedFile> Rows() const;
+
   // Inserts a row at its sorted place and returns its index.
-  size_t Insert(WatchedFile row);
-  // Replaces all rows. The result is the same as inserting the rows one by one, but a list that is
-  // already in order (as every list file the program wrote) costs one pass of comparisons.
-  void Assign(std::vector<WatchedFile> rows);
+  size_t Insert(const WatchedFile& row);
+  // Replaces all rows, with the same result as inserting them one by one.
+  void Assign(const std::vector<WatchedFile>& rows);
   void Clear();
   void Remove(size_t index);
   // Removes several rows in one pass; `indices` need not be sorted.
   void RemoveRows(std::vector<size_t> indices);
 
-  void SetSizeText(size_t index, std::string text) { Rows_[index].SizeText = std::move(text); }
-  void SetActionHistory(size_t index, std::string text) { Rows_[index].ActionHistory = std::move(text); }
+  void SetSizeText(size_t index, std::string_view text) { Rows_[index].Size = Pool_.Intern(text); }
+  void SetActionHistory(size_t index, std::string_view text) { Rows_[index].History = Pool_.Intern(text); }
 
-  std::string FullPath(size_t index) const { return Rows_[index].FolderPath + Rows_[index].LeafName; }
+  // Loading: rows appended in file order, then put in order once. The result is the same as inserting
+  // them one by one, but a list that is already in order (as every list file the program wrote) costs
+  // one pass of comparisons.
+  void LoadRow(std::string leaf, std::string_view folder, std::string_view size, std::string_view history);
+  void FinishLoading();
 
   // The rows that stand for this file: the same folder, byte for byte, and a leaf name that the file
   // system takes for the same name. Ascending indices.
@@ -63,19 +88,27 @@ class WatchList {
   bool BackupNameClash(std::string_view leaf, std::string_view folder) const;
 
  private:
+  struct StoredRow {
+    std::string LeafName;
+    TextPool::Id Folder;
+    TextPool::Id Size;
+    TextPool::Id History;
+  };
+
   int Compare(std::string_view leafA, std::string_view folderA, std::string_view leafB,
               std::string_view folderB) const;
-  bool Less(const WatchedFile& a, const WatchedFile& b) const;
+  bool Less(const StoredRow& a, const StoredRow& b) const;
   std::pair<size_t, size_t> ExactRange(std::string_view leaf, std::string_view folder) const;
   void EnsureIndexed() const;
-  void IndexRow(const WatchedFile& row, int delta) const;
+  void IndexRow(const StoredRow& row, int delta) const;
   void DropIndexes() const;
   std::string FoldedKey(std::string_view leaf, std::string_view folder) const;
   uint64_t BackupNameHash(std::string_view leaf, std::string_view folder) const;
 
   NameOrder Order_;
   PathStyle Style_;
-  std::vector<WatchedFile> Rows_;
+  TextPool Pool_;
+  std::vector<StoredRow> Rows_;
   // Built on first use and kept up to date after that; a fresh load does not pay for them.
   mutable bool Indexed_ = false;
   mutable std::unordered_map<uint64_t, uint32_t> BackupNameCounts_;
