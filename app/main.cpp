@@ -1,3 +1,5 @@
 #include "app/startup.h"
 
-int main(int, char** argv) { return vostrelund::RunVostrelund(argv[0]); }
+int main(int, char** argv) {
+  return vostrelund::RunVostrelund(argv[0]);
+}

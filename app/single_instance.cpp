@@ -1,8 +1,8 @@
 #include "app/single_instance.h"
 
+#include <unistd.h>
 #include <QDir>
 #include <QLocalSocket>
-#include <unistd.h>
 
 namespace vostrelund {
 
@@ -24,10 +24,13 @@ bool SingleInstance::SomebodyAnswers() const {
 }
 
 bool SingleInstance::Claim() {
-  if (Server_.isListening()) return true;
-  if (SomebodyAnswers()) return false;
+  if (Server_.isListening())
+    return true;
+  if (SomebodyAnswers())
+    return false;
   Server_.setSocketOptions(QLocalServer::UserAccessOption);
-  if (Server_.listen(Path_)) return true;
+  if (Server_.listen(Path_))
+    return true;
   // A socket file that nobody answers on is what a crashed copy leaves behind.
   if (Server_.serverError() == QAbstractSocket::AddressInUseError && !SomebodyAnswers()) {
     QLocalServer::removeServer(Path_);

@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
     std::filesystem::remove(target);
     sync();
     auto start = std::chrono::steady_clock::now();
-    if (!bench::RunCommand({"cp", source, target})) std::fprintf(stderr, "cp failed\n");
+    if (!bench::RunCommand({"cp", source, target}))
+      std::fprintf(stderr, "cp failed\n");
     best_cp = std::min(best_cp, bench::Seconds(start));
 
     std::filesystem::remove(target);
@@ -34,7 +35,8 @@ int main(int argc, char** argv) {
     start = std::chrono::steady_clock::now();
     const FileCopy copy = CopyFileWithTimestamp(source, target, buffer);
     best_ours = std::min(best_ours, bench::Seconds(start));
-    if (copy.Status != CopyStatus::Copied || copy.Bytes != size) std::fprintf(stderr, "copy failed\n");
+    if (copy.Status != CopyStatus::Copied || copy.Bytes != size)
+      std::fprintf(stderr, "copy failed\n");
   }
   std::printf("copy %zu MiB, best of %d: cp %.3f s, CopyFileWithTimestamp %.3f s, ratio %.2fx\n", size >> 20,
               rounds, best_cp, best_ours, best_ours / best_cp);

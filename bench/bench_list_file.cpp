@@ -21,16 +21,19 @@ struct NoStatus : StatusView {
   void SetStatusText(StatusPanel, const std::string&) override {}
 };
 struct FailLoudly : DialogView {
-  void ShowError(const std::string& text, const std::string&) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+  void ShowError(const std::string& text, const std::string&) override {
+    std::fprintf(stderr, "%s\n", text.c_str());
+  }
 };
 
 // A realistic large site: a few thousand folders of product pages, images and scripts, with the names
 // that recur in every folder.
 std::vector<WatchedFile> SiteRows(size_t count) {
-  static const char* const kSections[] = {"products", "news", "assets/img", "assets/js", "docs/manual",
-                                          "blog/2024", "shop/catalogue", "static/css"};
+  static const char* const kSections[] = {"products",    "news",      "assets/img",     "assets/js",
+                                          "docs/manual", "blog/2024", "shop/catalogue", "static/css"};
   static const char* const kCommon[] = {"index.html", "style.css", "logo.png", "main.js", ".htaccess"};
-  static const char* const kHistory[] = {"Checked (OK)", "Not checked", "Backup (OK)", "Date mismatch (fixed)"};
+  static const char* const kHistory[] = {"Checked (OK)", "Not checked", "Backup (OK)",
+                                         "Date mismatch (fixed)"};
   std::mt19937 random(7);
   std::vector<WatchedFile> rows;
   rows.reserve(count);
@@ -85,6 +88,7 @@ int main(int argc, char** argv) {
   std::printf("list file: %zu rows, %.1f MB\n", count, fileSize / 1e6);
   Measure("locale order (en_US)", LocaleNameOrder(QLocale("en_US")), folder, fileSize);
   Measure("byte order", ByteOrder(), folder, fileSize);
-  if (std::getenv("KEEP") == nullptr) std::filesystem::remove_all(folder);
+  if (std::getenv("KEEP") == nullptr)
+    std::filesystem::remove_all(folder);
   return 0;
 }

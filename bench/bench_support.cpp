@@ -13,7 +13,8 @@ bool RunCommand(const std::vector<std::string>& argv) {
   const pid_t pid = fork();
   if (pid == 0) {
     std::vector<char*> args;
-    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    for (const std::string& a : argv)
+      args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
     execvp(args[0], args.data());
     _exit(127);
@@ -46,7 +47,8 @@ void WriteFile(const std::string& path, size_t size) {
   }
   for (size_t done = 0; done < size; done += buffer.size()) {
     const size_t n = std::min(buffer.size(), size - done);
-    if (write(fd, buffer.data(), n) != static_cast<ssize_t>(n)) perror("write");
+    if (write(fd, buffer.data(), n) != static_cast<ssize_t>(n))
+      perror("write");
   }
   close(fd);
 }

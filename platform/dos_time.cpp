@@ -4,7 +4,8 @@ namespace vostrelund {
 
 DosDateTime PackDosDateTime(const std::tm& local) {
   const int year = local.tm_year + 1900;
-  if (year < 1980) return {static_cast<uint16_t>((1 << 5) | 1), 0};  // 1980-01-01 00:00:00
+  if (year < 1980)
+    return {static_cast<uint16_t>((1 << 5) | 1), 0};  // 1980-01-01 00:00:00
   if (year > 2107) {
     return {static_cast<uint16_t>((127 << 9) | (12 << 5) | 31),
             static_cast<uint16_t>((23 << 11) | (59 << 5) | 29)};  // 2107-12-31 23:59:58
@@ -31,7 +32,8 @@ std::tm UnpackDosDateTime(DosDateTime stamp) {
 
 DosDateTime DosDateTimeFromUnix(std::time_t t) {
   std::tm local{};
-  if (localtime_r(&t, &local) == nullptr) return PackDosDateTime(std::tm{});
+  if (localtime_r(&t, &local) == nullptr)
+    return PackDosDateTime(std::tm{});
   return PackDosDateTime(local);
 }
 

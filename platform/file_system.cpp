@@ -1,13 +1,13 @@
 #include "platform/file_system.h"
 
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <fcntl.h>
-#include <pwd.h>
 #include <random>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vostrelund {
 
@@ -22,13 +22,16 @@ File& File::operator=(File&& other) noexcept {
 
 File File::OpenForReading(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-  if (fd < 0) return File();
+  if (fd < 0)
+    return File();
   File file = Adopt(fd);
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return File();
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+    return File();
   // O_NONBLOCK only guarded the open against FIFOs; reads of a regular file ignore it, but clear it.
   const int flags = ::fcntl(fd, F_GETFL);
-  if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  if (flags >= 0)
+    ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
   return file;
 }
 
@@ -49,10 +52,12 @@ ssize_t File::ReadFull(void* buffer, size_t size) {
   while (done < size) {
     const ssize_t n = ::read(Fd_, out + done, size - done);
     if (n < 0) {
-      if (errno == EINTR) continue;
+      if (errno == EINTR)
+        continue;
       return -1;
     }
-    if (n == 0) break;
+    if (n == 0)
+      break;
     done += static_cast<size_t>(n);
   }
   return static_cast<ssize_t>(done);
@@ -63,10 +68,12 @@ bool File::WriteAll(const void* data, size_t size) {
   while (size > 0) {
     const ssize_t n = ::write(Fd_, in, size);
     if (n < 0) {
-      if (errno == EINTR) continue;
+      if (errno == EINTR)
+        continue;
       return false;
     }
-    if (n == 0) return false;
+    if (n == 0)
+      return false;
     in += n;
     size -= static_cast<size_t>(n);
   }
@@ -75,19 +82,22 @@ bool File::WriteAll(const void* data, size_t size) {
 
 std::optional<uint64_t> File::Size() const {
   struct stat st {};
-  if (::fstat(Fd_, &st) != 0) return std::nullopt;
+  if (::fstat(Fd_, &st) != 0)
+    return std::nullopt;
   return static_cast<uint64_t>(st.st_size);
 }
 
 std::optional<DosDateTime> File::ModificationStamp() const {
   struct stat st {};
-  if (::fstat(Fd_, &st) != 0) return std::nullopt;
+  if (::fstat(Fd_, &st) != 0)
+    return std::nullopt;
   return DosDateTimeFromUnix(st.st_mtim.tv_sec);
 }
 
 bool File::SetModificationStamp(DosDateTime stamp) {
   const std::time_t t = UnixFromDosDateTime(stamp);
-  if (t == static_cast<std::time_t>(-1)) return false;
+  if (t == static_cast<std::time_t>(-1))
+    return false;
   struct timespec times[2];
   times[0].tv_sec = 0;
   times[0].tv_nsec = UTIME_OMIT;  // the access time is not the copy's business
@@ -105,7 +115,8 @@ bool ReplacementFile::Create(const std::string& target) {
   const std::string folder = FolderOf(target);
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string name = folder + ".vostrelund-";
-    for (int i = 0; i < 10; ++i) name += kLetters[random() % (sizeof(kLetters) - 1)];
+    for (int i = 0; i < 10; ++i)
+      name += kLetters[random() % (sizeof(kLetters) - 1)];
     name += ".tmp";
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd >= 0) {
@@ -114,13 +125,15 @@ bool ReplacementFile::Create(const std::string& target) {
       TempPath_ = std::move(name);
       return true;
     }
-    if (errno != EEXIST) return false;
+    if (errno != EEXIST)
+      return false;
   }
   return false;
 }
 
 bool ReplacementFile::Commit(bool flush) {
-  if (!Stream_.IsOpen()) return false;
+  if (!Stream_.IsOpen())
+    return false;
   if (flush && ::fsync(Stream_.Descriptor()) != 0) {
     Discard();
     return false;
@@ -152,21 +165,25 @@ std::string FolderOf(const std::string& path) {
 std::string ExecutablePath() {
   std::string path(PATH_MAX, '\0');
   const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
-  if (n <= 0) return std::string();
+  if (n <= 0)
+    return std::string();
   path.resize(static_cast<size_t>(n));
   return path;
 }
 
 std::string CurrentFolder() {
   std::string path(PATH_MAX, '\0');
-  if (::getcwd(path.data(), path.size()) == nullptr) return std::string();
+  if (::getcwd(path.data(), path.size()) == nullptr)
+    return std::string();
   path.resize(std::char_traits<char>::length(path.c_str()));
   return path;
 }
 
 std::string HomeFolder() {
-  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
-  if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) return pw->pw_dir;
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
+    return home;
+  if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr)
+    return pw->pw_dir;
   return "/";
 }
 
@@ -175,18 +192,23 @@ bool FileExists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0;
 }
 
-bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool DeleteFile(const std::string& path) {
+  return ::unlink(path.c_str()) == 0;
+}
 
 bool CreateFolders(const std::string& path) {
   struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+  if (::stat(path.c_str(), &st) == 0)
+    return S_ISDIR(st.st_mode);
   std::string partial;
   partial.reserve(path.size());
   for (size_t i = 0; i <= path.size(); ++i) {
     if (i == path.size() || (path[i] == '/' && i > 0)) {
-      if (::mkdir(partial.c_str(), 0777) != 0 && errno != EEXIST) return false;
+      if (::mkdir(partial.c_str(), 0777) != 0 && errno != EEXIST)
+        return false;
     }
-    if (i < path.size()) partial += path[i];
+    if (i < path.size())
+      partial += path[i];
   }
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }

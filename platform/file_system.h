@@ -1,10 +1,10 @@
 #pragma once
 
+#include <sys/types.h>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <sys/types.h>
 
 #include "platform/dos_time.h"
 
@@ -26,7 +26,11 @@ class File {
   // Creates or truncates a file for binary writing.
   static File CreateForWriting(const std::string& path);
   // Takes over an already open descriptor.
-  static File Adopt(int fd) { File f; f.Fd_ = fd; return f; }
+  static File Adopt(int fd) {
+    File f;
+    f.Fd_ = fd;
+    return f;
+  }
 
   bool IsOpen() const { return Fd_ >= 0; }
   int Descriptor() const { return Fd_; }

@@ -9,10 +9,10 @@ namespace vostrelund {
 // on the separator, the list file's field terminator or how names compare lives here, so the same core
 // writes the Windows forms byte for byte and the POSIX forms here.
 struct PathStyle {
-  char Separator;               // ends every folder path
-  char ListFieldTerminator;     // ends every field of the list file
+  char Separator;                    // ends every folder path
+  char ListFieldTerminator;          // ends every field of the list file
   std::string_view BackupFlattened;  // characters that become '_' in a backup name
-  bool CaseBlindNames;          // leaf names compare as the file system compares them
+  bool CaseBlindNames;               // leaf names compare as the file system compares them
 
   static constexpr PathStyle Windows() { return {'\\', '/', "\\", true}; }
   // '/' occurs in POSIX paths and NUL in none, hence the terminator; '\' is an ordinary character here

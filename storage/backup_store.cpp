@@ -19,18 +19,23 @@ std::string SizeText(uint64_t bytes) {
 
 CopyResult CopyWithTimestamp(File& source, File& target, CopyBuffer& buffer) {
   CopyResult result;
-  if (buffer.size() < kCopyChunkSize) buffer.resize(kCopyBufferSize);
+  if (buffer.size() < kCopyChunkSize)
+    buffer.resize(kCopyBufferSize);
   for (;;) {
     const ssize_t n = source.ReadFull(buffer.data(), kCopyChunkSize);
-    if (n < 0) return result;
-    if (n > 0 && !target.WriteAll(buffer.data(), static_cast<size_t>(n))) return result;
+    if (n < 0)
+      return result;
+    if (n > 0 && !target.WriteAll(buffer.data(), static_cast<size_t>(n)))
+      return result;
     result.Bytes += static_cast<uint64_t>(n);
-    if (static_cast<size_t>(n) < kCopyChunkSize) break;
+    if (static_cast<size_t>(n) < kCopyChunkSize)
+      break;
   }
   // A source that changed length while it was read gives no trustworthy copy.
   const auto size = source.Size();
   const auto stamp = source.ModificationStamp();
-  if (!size || *size != result.Bytes || !stamp) return result;
+  if (!size || *size != result.Bytes || !stamp)
+    return result;
   // The stamp goes on last: writing any byte after it would move it again.
   result.Complete = target.SetModificationStamp(*stamp);
   return result;

@@ -22,7 +22,9 @@ std::string SizeText(uint64_t bytes);
 inline constexpr size_t kCopyBufferSize = 65536;
 inline constexpr size_t kCopyChunkSize = 65535;
 using CopyBuffer = std::vector<char>;
-inline CopyBuffer MakeCopyBuffer() { return CopyBuffer(kCopyBufferSize); }
+inline CopyBuffer MakeCopyBuffer() {
+  return CopyBuffer(kCopyBufferSize);
+}
 
 struct CopyResult {
   bool Complete = false;  // every byte read and written, as many as the source holds, stamp set

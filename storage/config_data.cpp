@@ -23,13 +23,15 @@ void ConfigData::LoadSettings() {
   } else {
     Settings_ = DefaultSettings(CurrentFolder(), HomeFolder());
   }
-  if (Listener_ != nullptr) Listener_->SettingsLoaded();
+  if (Listener_ != nullptr)
+    Listener_->SettingsLoaded();
 }
 
 bool ConfigData::SaveSettings() {
   Settings_.SettingsMagic = kSettingsMagic;
   const bool saved = WriteSettingsFile(Locations_.SettingsFile, Settings_);
-  if (Listener_ != nullptr) Listener_->SettingsSaved();
+  if (Listener_ != nullptr)
+    Listener_->SettingsSaved();
   return saved;
 }
 

@@ -54,14 +54,17 @@ void ListFileParser::EndField(std::string_view field) {
 
 bool ReadListFile(const std::string& path, WatchList& into) {
   File file = File::OpenForReading(path);
-  if (!file.IsOpen()) return false;
+  if (!file.IsOpen())
+    return false;
   ListFileParser parser(into, into.Style());
   std::vector<char> chunk(kReadChunk);
   for (;;) {
     const ssize_t n = file.ReadFull(chunk.data(), chunk.size());
-    if (n <= 0) break;  // a read error ends the list like the end of the file
+    if (n <= 0)
+      break;  // a read error ends the list like the end of the file
     parser.Feed(chunk.data(), static_cast<size_t>(n));
-    if (static_cast<size_t>(n) < chunk.size()) break;
+    if (static_cast<size_t>(n) < chunk.size())
+      break;
   }
   into.FinishLoading();
   return true;
@@ -77,18 +80,21 @@ void AppendListRow(std::string& out, std::string_view leaf, std::string_view fol
 
 bool WriteListFile(const std::string& path, const WatchList& list) {
   ReplacementFile file;
-  if (!file.Create(path)) return false;
+  if (!file.Create(path))
+    return false;
   std::string pending;
   pending.reserve(kWriteBlock + 1024);
   for (size_t i = 0; i < list.Size(); ++i) {
     if (pending.size() >= kWriteBlock) {
-      if (!file.Stream().WriteAll(pending.data(), pending.size())) return false;
+      if (!file.Stream().WriteAll(pending.data(), pending.size()))
+        return false;
       pending.clear();
     }
     AppendListRow(pending, list.LeafName(i), list.FolderPath(i), list.SizeText(i), list.ActionHistory(i),
                   list.Style());
   }
-  if (!pending.empty() && !file.Stream().WriteAll(pending.data(), pending.size())) return false;
+  if (!pending.empty() && !file.Stream().WriteAll(pending.data(), pending.size()))
+    return false;
   return file.Commit(true);
 }
 

@@ -11,12 +11,14 @@ namespace L = settings_layout;
 namespace {
 
 void PutU32(SettingsRecord& r, size_t at, uint32_t v) {
-  for (size_t i = 0; i < 4; ++i) r[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  for (size_t i = 0; i < 4; ++i)
+    r[at + i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
 uint32_t GetU32(const SettingsRecord& r, size_t at) {
   uint32_t v = 0;
-  for (size_t i = 0; i < 4; ++i) v |= static_cast<uint32_t>(r[at + i]) << (8 * i);
+  for (size_t i = 0; i < 4; ++i)
+    v |= static_cast<uint32_t>(r[at + i]) << (8 * i);
   return v;
 }
 
@@ -77,11 +79,14 @@ Settings DefaultSettings(const std::string& workingFolder, const std::string& ho
 
 std::optional<Settings> ReadSettingsFile(const std::string& path) {
   File file = File::OpenForReading(path);
-  if (!file.IsOpen()) return std::nullopt;
+  if (!file.IsOpen())
+    return std::nullopt;
   SettingsRecord record{};
-  if (file.ReadFull(record.data(), record.size()) != static_cast<ssize_t>(record.size())) return std::nullopt;
+  if (file.ReadFull(record.data(), record.size()) != static_cast<ssize_t>(record.size()))
+    return std::nullopt;
   Settings settings = DecodeSettings(record);
-  if (settings.SettingsMagic != kSettingsMagic) return std::nullopt;
+  if (settings.SettingsMagic != kSettingsMagic)
+    return std::nullopt;
   return settings;
 }
 

@@ -11,7 +11,8 @@ NameOrder ByteOrder() {
 }
 
 TextPool::Id TextPool::Intern(std::string_view text) {
-  if (const auto found = Ids_.find(text); found != Ids_.end()) return found->second;
+  if (const auto found = Ids_.find(text); found != Ids_.end())
+    return found->second;
   const auto id = static_cast<Id>(Texts_.size());
   Texts_.emplace_back(text);
   Ids_.emplace(Texts_.back(), id);
@@ -32,20 +33,25 @@ WatchedFile WatchList::Row(size_t index) const {
 std::vector<WatchedFile> WatchList::Rows() const {
   std::vector<WatchedFile> rows;
   rows.reserve(Rows_.size());
-  for (size_t i = 0; i < Rows_.size(); ++i) rows.push_back(Row(i));
+  for (size_t i = 0; i < Rows_.size(); ++i)
+    rows.push_back(Row(i));
   return rows;
 }
 
 int WatchList::Compare(std::string_view leafA, std::string_view folderA, std::string_view leafB,
                        std::string_view folderB) const {
-  if (leafA == leafB) return folderA.compare(folderB);
-  if (const int c = Order_(leafA, leafB); c != 0) return c;
+  if (leafA == leafB)
+    return folderA.compare(folderB);
+  if (const int c = Order_(leafA, leafB); c != 0)
+    return c;
   return leafA.compare(leafB);
 }
 
 bool WatchList::Less(const StoredRow& a, const StoredRow& b) const {
-  if (a.LeafName == b.LeafName) return a.Folder != b.Folder && Pool_.Text(a.Folder) < Pool_.Text(b.Folder);
-  if (const int c = Order_(a.LeafName, b.LeafName); c != 0) return c < 0;
+  if (a.LeafName == b.LeafName)
+    return a.Folder != b.Folder && Pool_.Text(a.Folder) < Pool_.Text(b.Folder);
+  if (const int c = Order_(a.LeafName, b.LeafName); c != 0)
+    return c < 0;
   return a.LeafName < b.LeafName;
 }
 
@@ -60,7 +66,8 @@ size_t WatchList::Insert(const WatchedFile& row) {
 
 void WatchList::Assign(const std::vector<WatchedFile>& rows) {
   Clear();
-  for (const WatchedFile& row : rows) LoadRow(row.LeafName, row.FolderPath, row.SizeText, row.ActionHistory);
+  for (const WatchedFile& row : rows)
+    LoadRow(row.LeafName, row.FolderPath, row.SizeText, row.ActionHistory);
   FinishLoading();
 }
 
@@ -71,7 +78,8 @@ void WatchList::LoadRow(std::string leaf, std::string_view folder, std::string_v
 
 void WatchList::FinishLoading() {
   const auto less = [this](const StoredRow& a, const StoredRow& b) { return Less(a, b); };
-  if (!std::is_sorted(Rows_.begin(), Rows_.end(), less)) std::stable_sort(Rows_.begin(), Rows_.end(), less);
+  if (!std::is_sorted(Rows_.begin(), Rows_.end(), less))
+    std::stable_sort(Rows_.begin(), Rows_.end(), less);
   Rows_.shrink_to_fit();
   DropIndexes();
 }
@@ -98,16 +106,21 @@ void WatchList::RemoveRows(std::vector<size_t> indices) {
       ++next;
       continue;
     }
-    if (write != read) Rows_[write] = std::move(Rows_[read]);
+    if (write != read)
+      Rows_[write] = std::move(Rows_[read]);
     ++write;
   }
   Rows_.resize(write);
 }
 
 std::pair<size_t, size_t> WatchList::ExactRange(std::string_view leaf, std::string_view folder) const {
-  const auto compare = [&](const StoredRow& r) { return Compare(r.LeafName, Pool_.Text(r.Folder), leaf, folder); };
-  const auto first = std::partition_point(Rows_.begin(), Rows_.end(), [&](const StoredRow& r) { return compare(r) < 0; });
-  const auto last = std::partition_point(first, Rows_.end(), [&](const StoredRow& r) { return compare(r) == 0; });
+  const auto compare = [&](const StoredRow& r) {
+    return Compare(r.LeafName, Pool_.Text(r.Folder), leaf, folder);
+  };
+  const auto first =
+      std::partition_point(Rows_.begin(), Rows_.end(), [&](const StoredRow& r) { return compare(r) < 0; });
+  const auto last =
+      std::partition_point(first, Rows_.end(), [&](const StoredRow& r) { return compare(r) == 0; });
   return {static_cast<size_t>(first - Rows_.begin()), static_cast<size_t>(last - Rows_.begin())};
 }
 
@@ -115,16 +128,19 @@ std::vector<size_t> WatchList::FindSameFile(std::string_view leaf, std::string_v
   std::vector<size_t> found;
   if (!Style_.CaseBlindNames) {
     const auto [first, last] = ExactRange(leaf, folder);
-    for (size_t i = first; i < last; ++i) found.push_back(i);
+    for (size_t i = first; i < last; ++i)
+      found.push_back(i);
     return found;
   }
   // Case variants of a name need not sort next to each other, so the index only says whether a scan
   // can find anything; re-adding a file is the rare case.
   EnsureIndexed();
   const auto hit = FoldedNameCounts_.find(FoldedKey(leaf, folder));
-  if (hit == FoldedNameCounts_.end()) return found;
+  if (hit == FoldedNameCounts_.end())
+    return found;
   for (size_t i = 0; i < Rows_.size(); ++i) {
-    if (FolderPath(i) == folder && SameLeafName(Style_, LeafName(i), leaf)) found.push_back(i);
+    if (FolderPath(i) == folder && SameLeafName(Style_, LeafName(i), leaf))
+      found.push_back(i);
   }
   return found;
 }
@@ -132,38 +148,47 @@ std::vector<size_t> WatchList::FindSameFile(std::string_view leaf, std::string_v
 bool WatchList::BackupNameClash(std::string_view leaf, std::string_view folder) const {
   EnsureIndexed();
   const auto hit = BackupNameCounts_.find(BackupNameHash(leaf, folder));
-  if (hit == BackupNameCounts_.end()) return false;
+  if (hit == BackupNameCounts_.end())
+    return false;
   const auto [first, last] = ExactRange(leaf, folder);
-  if (hit->second <= last - first) return false;  // only rows for this very path
+  if (hit->second <= last - first)
+    return false;  // only rows for this very path
   // Confirm by comparing the names themselves, so that a hash collision never refuses a file.
   const std::string path = std::string(folder) + std::string(leaf);
   std::string wanted = path;
   MakeBackupName(wanted, Style_);
   for (size_t i = 0; i < Rows_.size(); ++i) {
     std::string other = FullPath(i);
-    if (other == path) continue;
+    if (other == path)
+      continue;
     MakeBackupName(other, Style_);
-    if (other == wanted) return true;
+    if (other == wanted)
+      return true;
   }
   return false;
 }
 
 void WatchList::EnsureIndexed() const {
-  if (Indexed_) return;
+  if (Indexed_)
+    return;
   Indexed_ = true;
-  for (const StoredRow& row : Rows_) IndexRow(row, +1);
+  for (const StoredRow& row : Rows_)
+    IndexRow(row, +1);
 }
 
 void WatchList::IndexRow(const StoredRow& row, int delta) const {
-  if (!Indexed_) return;
+  if (!Indexed_)
+    return;
   const auto bump = [delta](auto& map, auto key) {
     auto& count = map[key];
     count += delta;
-    if (count == 0) map.erase(key);
+    if (count == 0)
+      map.erase(key);
   };
   const std::string& folder = Pool_.Text(row.Folder);
   bump(BackupNameCounts_, BackupNameHash(row.LeafName, folder));
-  if (Style_.CaseBlindNames) bump(FoldedNameCounts_, FoldedKey(row.LeafName, folder));
+  if (Style_.CaseBlindNames)
+    bump(FoldedNameCounts_, FoldedKey(row.LeafName, folder));
 }
 
 void WatchList::DropIndexes() const {

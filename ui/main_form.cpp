@@ -15,7 +15,8 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent, Qt::Tool) {
 
 void TMainForm::ShowTrayIcon() {
   // Without a notification area show() still "succeeds" with an icon nobody sees.
-  if (QSystemTrayIcon::isSystemTrayAvailable()) TrayIcon->show();
+  if (QSystemTrayIcon::isSystemTrayAvailable())
+    TrayIcon->show();
 }
 
 }  // namespace vostrelund

@@ -27,7 +27,8 @@ QPixmap DrawTrayImage(int size, bool paused) {
   p.setBrush(QColor(250, 250, 255));
   p.drawPath(page);
   p.setPen(QPen(QColor(70, 110, 200), 1.5));
-  for (int y = 10; y <= 22; y += 4) p.drawLine(QPointF(8, y), QPointF(18, y));
+  for (int y = 10; y <= 22; y += 4)
+    p.drawLine(QPointF(8, y), QPointF(18, y));
   // the magnifying glass
   const QColor rim(60, 60, 70);
   p.setPen(QPen(rim, 3.0, Qt::SolidLine, Qt::RoundCap));
@@ -50,7 +51,8 @@ QPixmap DrawTrayImage(int size, bool paused) {
 
 QIcon TrayImage(int index) {
   QIcon icon;
-  for (const int size : {16, 22, 24, 32, 48, 64}) icon.addPixmap(DrawTrayImage(size, index == 1));
+  for (const int size : {16, 22, 24, 32, 48, 64})
+    icon.addPixmap(DrawTrayImage(size, index == 1));
   return icon;
 }
 

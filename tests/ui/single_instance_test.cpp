@@ -11,7 +11,9 @@
 namespace vostrelund {
 namespace {
 
-QString FreshTitle() { return "Vostrelund test " + QUuid::createUuid().toString(QUuid::Id128); }
+QString FreshTitle() {
+  return "Vostrelund test " + QUuid::createUuid().toString(QUuid::Id128);
+}
 
 TEST(SingleInstance, TheFirstCopyRunsAndALaterOneIsRefused) {
   const QString title = FreshTitle();

@@ -52,13 +52,23 @@ TEST(BackupName, DifferentPathsCanShareOneName) {
 
 TEST(SizeText, FollowsTheKilobytePlusOneRule) {
   const std::pair<uint64_t, const char*> cases[] = {
-      {0, "0 KB"},          {1023, "0 KB"},         {1024, "2 KB"},         {1536, "2 KB"},
-      {2047, "2 KB"},       {2048, "3 KB"},         {3071, "3 KB"},         {10240, "11 KB"},
-      {11263, "11 KB"},     {11264, "12 KB"},       {4294967295ull, "4194304 KB"},
+      {0, "0 KB"},
+      {1023, "0 KB"},
+      {1024, "2 KB"},
+      {1536, "2 KB"},
+      {2047, "2 KB"},
+      {2048, "3 KB"},
+      {3071, "3 KB"},
+      {10240, "11 KB"},
+      {11263, "11 KB"},
+      {11264, "12 KB"},
+      {4294967295ull, "4194304 KB"},
       // 4 GiB and more: a 32-bit count would wrap to 0 here
-      {4294967296ull, "4194305 KB"}, {10ull << 30, "10485761 KB"},
+      {4294967296ull, "4194305 KB"},
+      {10ull << 30, "10485761 KB"},
   };
-  for (const auto& [bytes, text] : cases) EXPECT_EQ(SizeText(bytes), text) << bytes;
+  for (const auto& [bytes, text] : cases)
+    EXPECT_EQ(SizeText(bytes), text) << bytes;
 }
 
 // Sets a file's modification time to a local date and time.
@@ -179,7 +189,8 @@ TEST(CopyFileWithTimestamp, TellsAnUnreadableSourceFromAnUncreatableTarget) {
       // a folder in the target's place cannot be replaced, and stays as it was
       {dir / "source", dir / "folder", CopyStatus::CopyFailed},
   };
-  for (const Case& c : cases) EXPECT_EQ(CopyFileWithTimestamp(c.Source, c.Target, buffer).Status, c.Status) << c.Target;
+  for (const Case& c : cases)
+    EXPECT_EQ(CopyFileWithTimestamp(c.Source, c.Target, buffer).Status, c.Status) << c.Target;
   EXPECT_EQ(test::ListFolder(dir.Path()), (std::vector<std::string>{"fifo", "folder", "source"}));
 }
 

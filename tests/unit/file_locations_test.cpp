@@ -15,9 +15,10 @@ TEST(FileLocations, FollowTheExecutableInBothForms) {
     const char* Backup;
   };
   const Case cases[] = {
-      {"D:\\Tools\\Site\\watch.exe", PathStyle::Windows(), "D:\\Tools\\Site\\", "D:\\Tools\\Site\\vostrelund.ini",
-       "D:\\Tools\\Site\\vostrelund.dta", "D:\\Tools\\Site\\Backup\\"},
-      {"E:\\watch.exe", PathStyle::Windows(), "E:\\", "E:\\vostrelund.ini", "E:\\vostrelund.dta", "E:\\Backup\\"},
+      {"D:\\Tools\\Site\\watch.exe", PathStyle::Windows(), "D:\\Tools\\Site\\",
+       "D:\\Tools\\Site\\vostrelund.ini", "D:\\Tools\\Site\\vostrelund.dta", "D:\\Tools\\Site\\Backup\\"},
+      {"E:\\watch.exe", PathStyle::Windows(), "E:\\", "E:\\vostrelund.ini", "E:\\vostrelund.dta",
+       "E:\\Backup\\"},
       {"/opt/guard/vostrelund", PathStyle::Posix(), "/opt/guard/", "/opt/guard/vostrelund.ini",
        "/opt/guard/vostrelund.dta", "/opt/guard/Backup/"},
       {"/vostrelund", PathStyle::Posix(), "/", "/vostrelund.ini", "/vostrelund.dta", "/Backup/"},

@@ -21,7 +21,8 @@ const PathStyle kPosix = PathStyle::Posix();
 
 std::string Bytes(const std::vector<WatchedFile>& rows, PathStyle style) {
   std::string out;
-  for (const WatchedFile& row : rows) AppendListRow(out, row, style);
+  for (const WatchedFile& row : rows)
+    AppendListRow(out, row, style);
   return out;
 }
 
@@ -114,7 +115,8 @@ std::vector<WatchedFile> ManyRows(size_t count) {
 
 TEST_F(ListFileStore, SavesAndLoadsEveryRowAcrossThe65000BytePoint) {
   const std::vector<WatchedFile> rows = ManyRows(700);
-  for (const WatchedFile& row : rows) Data.Files().Insert(row);
+  for (const WatchedFile& row : rows)
+    Data.Files().Insert(row);
   ASSERT_TRUE(Data.SaveFileList());
   EXPECT_GT(ReadAll(Data.Locations().ListFile).size(), 2 * 65000u);
   EXPECT_EQ(Status.Panels[kFileCountPanel], " 700 file(s)");
@@ -148,11 +150,13 @@ TEST_F(ListFileStore, LoadingPutsRowsInNameOrderAsInsertingThemOneByOneWould) {
   Data.LoadFileList();
 
   WatchList oneByOne(ByteOrder());
-  for (const WatchedFile& row : rows) oneByOne.Insert(row);
+  for (const WatchedFile& row : rows)
+    oneByOne.Insert(row);
   const std::vector<WatchedFile> loaded = Data.Files().Rows();
   EXPECT_EQ(loaded, oneByOne.Rows());
-  EXPECT_TRUE(std::is_sorted(loaded.begin(), loaded.end(),
-                             [](const WatchedFile& a, const WatchedFile& b) { return a.LeafName < b.LeafName; }));
+  EXPECT_TRUE(std::is_sorted(loaded.begin(), loaded.end(), [](const WatchedFile& a, const WatchedFile& b) {
+    return a.LeafName < b.LeafName;
+  }));
 }
 
 TEST_F(ListFileStore, EmptyAndMissingFiles) {
@@ -171,10 +175,12 @@ TEST_F(ListFileStore, EmptyAndMissingFiles) {
 }
 
 TEST_F(ListFileStore, AFailedSaveSaysSoAndLeavesTheOldFileWhole) {
-  for (const WatchedFile& row : ManyRows(3)) Data.Files().Insert(row);
+  for (const WatchedFile& row : ManyRows(3))
+    Data.Files().Insert(row);
   ASSERT_TRUE(Data.SaveFileList());
   const std::string old = ReadAll(Data.Locations().ListFile);
-  for (const WatchedFile& row : ManyRows(2000)) Data.Files().Insert(row);
+  for (const WatchedFile& row : ManyRows(2000))
+    Data.Files().Insert(row);
   Status.Panels.clear();
   {
     test::FileSizeLimit disk(200000);  // the disk fills up half way through
@@ -200,7 +206,8 @@ TEST_F(ListFileStore, AListFileThatCannotBeReplacedOrCreatedIsReported) {
   ::rmdir((Dir / "gone").c_str());
   EXPECT_FALSE(elsewhere.SaveFileList());
   EXPECT_EQ(Dialogs.Errors.size(), 2u);
-  for (const auto& error : Dialogs.Errors) EXPECT_EQ(error.Caption, "Fatal error!");
+  for (const auto& error : Dialogs.Errors)
+    EXPECT_EQ(error.Caption, "Fatal error!");
 }
 
 }  // namespace

@@ -82,7 +82,8 @@ TEST_F(SettingsFile, TheDefaultSoundLiesInTheWorkingFolderOfTheMoment) {
   ASSERT_EQ(chdir(elsewhere.Path().c_str()), 0);
   Data.LoadSettings();
   ASSERT_EQ(chdir(was.c_str()), 0);
-  EXPECT_EQ(Data.CurrentSettings().SoundPath, std::filesystem::canonical(elsewhere.Path()).string() + "/alert.wav");
+  EXPECT_EQ(Data.CurrentSettings().SoundPath,
+            std::filesystem::canonical(elsewhere.Path()).string() + "/alert.wav");
 }
 
 TEST_F(SettingsFile, SavesTheRecordByteForByte) {

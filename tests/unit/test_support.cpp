@@ -10,8 +10,9 @@
 
 namespace vostrelund {
 void PrintTo(const WatchedFile& row, std::ostream* out) {
-  *out << "{" << row.LeafName.size() << ":'" << row.LeafName.substr(0, 40) << "', " << row.FolderPath.size() << ":'"
-       << row.FolderPath.substr(0, 40) << "', '" << row.SizeText << "', '" << row.ActionHistory << "'}";
+  *out << "{" << row.LeafName.size() << ":'" << row.LeafName.substr(0, 40) << "', " << row.FolderPath.size()
+       << ":'" << row.FolderPath.substr(0, 40) << "', '" << row.SizeText << "', '" << row.ActionHistory
+       << "'}";
 }
 }  // namespace vostrelund
 
@@ -19,7 +20,8 @@ namespace vostrelund::test {
 
 TempDir::TempDir() {
   std::string pattern = (std::filesystem::temp_directory_path() / "vostrelund-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create a temp folder";
+  if (::mkdtemp(pattern.data()) == nullptr)
+    ADD_FAILURE() << "cannot create a temp folder";
   Path_ = pattern + "/";
 }
 
@@ -68,6 +70,8 @@ FileSizeLimit::FileSizeLimit(rlim_t bytes) {
   setrlimit(RLIMIT_FSIZE, &limit);
 }
 
-FileSizeLimit::~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &Saved_); }
+FileSizeLimit::~FileSizeLimit() {
+  setrlimit(RLIMIT_FSIZE, &Saved_);
+}
 
 }  // namespace vostrelund::test

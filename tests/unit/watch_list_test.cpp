@@ -5,11 +5,14 @@
 namespace vostrelund {
 namespace {
 
-WatchedFile Row(const std::string& leaf, const std::string& folder) { return {leaf, folder, "0 KB", "Not checked"}; }
+WatchedFile Row(const std::string& leaf, const std::string& folder) {
+  return {leaf, folder, "0 KB", "Not checked"};
+}
 
 std::vector<std::string> Paths(const WatchList& list) {
   std::vector<std::string> paths;
-  for (size_t i = 0; i < list.Size(); ++i) paths.push_back(list.FullPath(i));
+  for (size_t i = 0; i < list.Size(); ++i)
+    paths.push_back(list.FullPath(i));
   return paths;
 }
 
@@ -17,12 +20,15 @@ TEST(WatchList, KeepsRowsInTheGivenNameOrder) {
   // An order that ignores case first, as a locale's collation does.
   const NameOrder caseBlindFirst = [](std::string_view a, std::string_view b) {
     std::string la(a), lb(b);
-    for (char& c : la) c = static_cast<char>(std::tolower(c));
-    for (char& c : lb) c = static_cast<char>(std::tolower(c));
+    for (char& c : la)
+      c = static_cast<char>(std::tolower(c));
+    for (char& c : lb)
+      c = static_cast<char>(std::tolower(c));
     return la.compare(lb);
   };
   WatchList list(caseBlindFirst, PathStyle::Posix());
-  for (const char* leaf : {"b.htm", "A.htm", "c.htm", "a.htm", "B.htm"}) list.Insert(Row(leaf, "/s/"));
+  for (const char* leaf : {"b.htm", "A.htm", "c.htm", "a.htm", "B.htm"})
+    list.Insert(Row(leaf, "/s/"));
   list.Insert(Row("a.htm", "/r/"));
   EXPECT_EQ(Paths(list), (std::vector<std::string>{"/s/A.htm", "/r/a.htm", "/s/a.htm", "/s/B.htm", "/s/b.htm",
                                                    "/s/c.htm"}));
@@ -30,13 +36,17 @@ TEST(WatchList, KeepsRowsInTheGivenNameOrder) {
 
 TEST(WatchList, FindsTheSameFileAsTheFileSystemNamesIt) {
   WatchList posix(ByteOrder(), PathStyle::Posix());
-  for (const auto& [leaf, folder] : std::vector<std::pair<const char*, const char*>>{
-           {"index.html", "/site/"}, {"Index.html", "/site/"}, {"index.html", "/Site/"}, {"index.html", "/site/"}}) {
+  for (const auto& [leaf, folder] :
+       std::vector<std::pair<const char*, const char*>>{{"index.html", "/site/"},
+                                                        {"Index.html", "/site/"},
+                                                        {"index.html", "/Site/"},
+                                                        {"index.html", "/site/"}}) {
     posix.Insert(Row(leaf, folder));
   }
   EXPECT_EQ(posix.FindSameFile("index.html", "/site/").size(), 2u);  // the duplicate rows, both
   EXPECT_EQ(posix.FindSameFile("INDEX.HTML", "/site/").size(), 0u);
-  for (const size_t i : posix.FindSameFile("Index.html", "/site/")) EXPECT_EQ(posix.FullPath(i), "/site/Index.html");
+  for (const size_t i : posix.FindSameFile("Index.html", "/site/"))
+    EXPECT_EQ(posix.FullPath(i), "/site/Index.html");
 
   WatchList windows(ByteOrder(), PathStyle::Windows());
   windows.Insert(Row("index.html", "C:\\site\\"));
@@ -76,7 +86,8 @@ TEST(WatchList, SeesAnotherPathThatWouldShareTheBackupCopy) {
 
 TEST(WatchList, RemovesSeveralRowsInOnePass) {
   WatchList list(ByteOrder(), PathStyle::Posix());
-  for (const char* leaf : {"a", "b", "c", "d", "e", "f"}) list.Insert(Row(leaf, "/"));
+  for (const char* leaf : {"a", "b", "c", "d", "e", "f"})
+    list.Insert(Row(leaf, "/"));
   list.RemoveRows({4, 1, 4, 0});
   EXPECT_EQ(Paths(list), (std::vector<std::string>{"/c", "/d", "/f"}));
 }
