@@ -1,5 +1,6 @@
 #include "platform/file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -87,11 +88,26 @@ std::optional<uint64_t> File::Size() const {
   return static_cast<uint64_t>(st.st_size);
 }
 
-std::optional<DosDateTime> File::ModificationStamp() const {
+std::optional<unsigned> File::Permissions() const {
+  struct stat st {};
+  if (::fstat(Fd_, &st) != 0) return std::nullopt;
+  return static_cast<unsigned>(st.st_mode & 07777);
+}
+
+bool File::SetPermissions(unsigned mode) { return ::fchmod(Fd_, static_cast<mode_t>(mode)) == 0; }
+
+std::optional<std::time_t> File::ModificationSeconds() const {
   struct stat st {};
   if (::fstat(Fd_, &st) != 0)
     return std::nullopt;
-  return DosDateTimeFromUnix(st.st_mtim.tv_sec);
+  return st.st_mtim.tv_sec;
+}
+
+std::optional<DosDateTime> File::ModificationStamp() const {
+  const auto seconds = ModificationSeconds();
+  if (!seconds)
+    return std::nullopt;
+  return DosDateTimeFromUnix(*seconds);
 }
 
 bool File::SetModificationStamp(DosDateTime stamp) {
@@ -155,6 +171,46 @@ void ReplacementFile::Discard() {
     ::unlink(TempPath_.c_str());
     TempPath_.clear();
   }
+}
+
+namespace {
+
+EntryKind KindOf(int dirFd, const dirent& entry) {
+  switch (entry.d_type) {
+    case DT_REG:
+      return EntryKind::File;
+    case DT_DIR:
+      return EntryKind::Folder;
+    case DT_LNK:
+    case DT_UNKNOWN:
+      break;
+    default:
+      return EntryKind::Other;
+  }
+  struct stat target {};
+  if (::fstatat(dirFd, entry.d_name, &target, 0) != 0) return EntryKind::Other;  // a dangling link
+  if (S_ISREG(target.st_mode)) return EntryKind::File;
+  if (!S_ISDIR(target.st_mode)) return EntryKind::Other;
+  struct stat self {};
+  if (::fstatat(dirFd, entry.d_name, &self, AT_SYMLINK_NOFOLLOW) != 0 || S_ISLNK(self.st_mode)) {
+    return EntryKind::Other;
+  }
+  return EntryKind::Folder;
+}
+
+}  // namespace
+
+std::optional<std::vector<FolderEntry>> ReadFolder(const std::string& folder) {
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return std::nullopt;
+  std::vector<FolderEntry> entries;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    entries.push_back({std::string(name), KindOf(::dirfd(dir), *entry)});
+  }
+  ::closedir(dir);
+  return entries;
 }
 
 std::string FolderOf(const std::string& path) {

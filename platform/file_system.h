@@ -3,8 +3,10 @@
 #include <sys/types.h>
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/dos_time.h"
 
@@ -48,7 +50,12 @@ class File {
   bool WriteAll(const void* data, size_t size);
 
   std::optional<uint64_t> Size() const;
+  // The permission bits (rwx for owner, group, others, and the set-id and sticky bits).
+  std::optional<unsigned> Permissions() const;
+  bool SetPermissions(unsigned mode);
   std::optional<DosDateTime> ModificationStamp() const;
+  // The modification time in whole seconds since the epoch.
+  std::optional<std::time_t> ModificationSeconds() const;
   bool SetModificationStamp(DosDateTime stamp);
 
  private:
@@ -77,6 +84,19 @@ class ReplacementFile {
   std::string Target_;
   std::string TempPath_;
 };
+
+enum class EntryKind { File, Folder, Other };
+
+struct FolderEntry {
+  std::string Name;
+  EntryKind Kind;
+};
+
+// The entries of a folder, hidden ones included, "." and ".." left out, in the order the file system
+// gives them; nothing when the folder cannot be read. A symbolic link counts as what it points to, except
+// that a link to a folder counts as Other: walking into it could loop for ever. FIFOs, sockets and
+// devices are Other.
+std::optional<std::vector<FolderEntry>> ReadFolder(const std::string& folder);
 
 // The folder part of a path, up to and including its last '/'; empty when there is none.
 std::string FolderOf(const std::string& path);

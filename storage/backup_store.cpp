@@ -34,6 +34,9 @@ CopyResult CopyWithTimestamp(File& source, File& target, CopyBuffer& buffer) {
   // A source that changed length while it was read gives no trustworthy copy.
   const auto size = source.Size();
   const auto stamp = source.ModificationStamp();
+  // The copy keeps the source's permission bits, so a restored script stays executable and a restored
+  // page stays readable by the web server.
+  if (const auto mode = source.Permissions(); !mode || !target.SetPermissions(*mode)) return result;
   if (!size || *size != result.Bytes || !stamp)
     return result;
   // The stamp goes on last: writing any byte after it would move it again.
@@ -42,22 +45,20 @@ CopyResult CopyWithTimestamp(File& source, File& target, CopyBuffer& buffer) {
 }
 
 FileCopy CopyFileWithTimestamp(const std::string& source, const std::string& target, CopyBuffer& buffer) {
-  FileCopy copy;
   File in = File::OpenForReading(source);
-  if (!in.IsOpen()) {
-    copy.Status = CopyStatus::SourceUnreadable;
-    return copy;
-  }
+  if (!in.IsOpen())
+    return {CopyStatus::SourceUnreadable, 0};
+  return CopyFileWithTimestamp(in, target, buffer);
+}
+
+FileCopy CopyFileWithTimestamp(File& source, const std::string& target, CopyBuffer& buffer) {
   ReplacementFile out;
-  if (!out.Create(target)) {
-    copy.Status = CopyStatus::TargetUncreatable;
-    return copy;
-  }
-  const CopyResult result = CopyWithTimestamp(in, out.Stream(), buffer);
-  copy.Bytes = result.Bytes;
+  if (!out.Create(target))
+    return {CopyStatus::TargetUncreatable, 0};
+  const CopyResult result = CopyWithTimestamp(source, out.Stream(), buffer);
   // rename keeps the modification time that the copy set
-  copy.Status = result.Complete && out.Commit(false) ? CopyStatus::Copied : CopyStatus::CopyFailed;
-  return copy;
+  const bool done = result.Complete && out.Commit(false);
+  return {done ? CopyStatus::Copied : CopyStatus::CopyFailed, result.Bytes};
 }
 
 }  // namespace vostrelund

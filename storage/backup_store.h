@@ -31,8 +31,9 @@ struct CopyResult {
   uint64_t Bytes = 0;     // bytes copied
 };
 
-// Copies the source's bytes to the target in 65535-byte chunks, then sets the target's modification
-// time to the source's, reduced to the DOS packed form. The two files stay open for their owners.
+// Copies the source's bytes to the target in 65535-byte chunks, gives the target the source's permission
+// bits, then sets the target's modification time to the source's, reduced to the DOS packed form. The
+// two files stay open for their owners.
 CopyResult CopyWithTimestamp(File& source, File& target, CopyBuffer& buffer);
 
 enum class CopyStatus {
@@ -50,5 +51,7 @@ struct FileCopy {
 // CopyWithTimestamp from one path to another through a temporary file beside the target that is
 // renamed over it only when the copy is complete: a failed copy never replaces a good file.
 FileCopy CopyFileWithTimestamp(const std::string& source, const std::string& target, CopyBuffer& buffer);
+// The same from a source already open for reading.
+FileCopy CopyFileWithTimestamp(File& source, const std::string& target, CopyBuffer& buffer);
 
 }  // namespace vostrelund

@@ -55,9 +55,12 @@ bool WatchList::Less(const StoredRow& a, const StoredRow& b) const {
   return a.LeafName < b.LeafName;
 }
 
+WatchList::StoredRow WatchList::Store(const WatchedFile& row) {
+  return {row.LeafName, Pool_.Intern(row.FolderPath), Pool_.Intern(row.SizeText), Pool_.Intern(row.ActionHistory)};
+}
+
 size_t WatchList::Insert(const WatchedFile& row) {
-  StoredRow stored{row.LeafName, Pool_.Intern(row.FolderPath), Pool_.Intern(row.SizeText),
-                   Pool_.Intern(row.ActionHistory)};
+  StoredRow stored = Store(row);
   const auto at = std::upper_bound(Rows_.begin(), Rows_.end(), stored,
                                    [this](const StoredRow& a, const StoredRow& b) { return Less(a, b); });
   IndexRow(stored, +1);
@@ -82,6 +85,53 @@ void WatchList::FinishLoading() {
     std::stable_sort(Rows_.begin(), Rows_.end(), less);
   Rows_.shrink_to_fit();
   DropIndexes();
+}
+
+void WatchList::BeginBatch() {
+  Batching_ = true;
+  Pending_.clear();
+  PendingByFile_.clear();
+  Removed_.clear();
+  RemovedMark_.assign(Rows_.size(), false);
+}
+
+void WatchList::BatchInsert(const WatchedFile& row) {
+  StoredRow stored = Store(row);
+  IndexRow(stored, +1);
+  const auto [slot, fresh] = PendingByFile_.try_emplace(FoldedKey(row.LeafName, row.FolderPath), Pending_.size());
+  if (fresh) {
+    Pending_.push_back(std::move(stored));
+  } else {
+    IndexRow(Pending_[slot->second], -1);
+    Pending_[slot->second] = std::move(stored);
+  }
+}
+
+void WatchList::BatchRemove(size_t index) {
+  if (RemovedMark_[index]) return;
+  RemovedMark_[index] = true;
+  IndexRow(Rows_[index], -1);
+  Removed_.push_back(index);
+}
+
+void WatchList::EndBatch() {
+  Batching_ = false;
+  std::vector<StoredRow> pending = std::move(Pending_);
+  Pending_ = {};
+  PendingByFile_ = {};
+  RemovedMark_ = {};
+  // Removals first, then one merge; rows of the batch go after equal rows already present, as inserting
+  // them one by one would put them.
+  const bool wasIndexed = Indexed_;
+  Indexed_ = false;  // the rows' counts are already up to date
+  RemoveRows(std::move(Removed_));
+  Removed_ = {};
+  const auto less = [this](const StoredRow& a, const StoredRow& b) { return Less(a, b); };
+  std::stable_sort(pending.begin(), pending.end(), less);
+  const size_t middle = Rows_.size();
+  Rows_.insert(Rows_.end(), std::make_move_iterator(pending.begin()), std::make_move_iterator(pending.end()));
+  std::inplace_merge(Rows_.begin(), Rows_.begin() + static_cast<std::ptrdiff_t>(middle), Rows_.end(), less);
+  Indexed_ = wasIndexed;
 }
 
 void WatchList::Clear() {
@@ -147,25 +197,24 @@ std::vector<size_t> WatchList::FindSameFile(std::string_view leaf, std::string_v
 
 bool WatchList::BackupNameClash(std::string_view leaf, std::string_view folder) const {
   EnsureIndexed();
-  const auto hit = BackupNameCounts_.find(BackupNameHash(leaf, folder));
-  if (hit == BackupNameCounts_.end())
-    return false;
-  const auto [first, last] = ExactRange(leaf, folder);
-  if (hit->second <= last - first)
-    return false;  // only rows for this very path
+  const auto names = BackupNameCounts_.find(BackupNameHash(leaf, folder));
+  if (names == BackupNameCounts_.end()) return false;
+  const auto paths = PathCounts_.find(PathHash(leaf, folder));
+  if (paths != PathCounts_.end() && names->second <= paths->second) return false;  // only this very path
   // Confirm by comparing the names themselves, so that a hash collision never refuses a file.
   const std::string path = std::string(folder) + std::string(leaf);
   std::string wanted = path;
   MakeBackupName(wanted, Style_);
-  for (size_t i = 0; i < Rows_.size(); ++i) {
-    std::string other = FullPath(i);
-    if (other == path)
-      continue;
+  const auto sameCopy = [&](const StoredRow& row) {
+    std::string other = Pool_.Text(row.Folder) + row.LeafName;
+    if (other == path) return false;
     MakeBackupName(other, Style_);
-    if (other == wanted)
-      return true;
+    return other == wanted;
+  };
+  for (size_t i = 0; i < Rows_.size(); ++i) {
+    if ((RemovedMark_.empty() || !RemovedMark_[i]) && sameCopy(Rows_[i])) return true;
   }
-  return false;
+  return std::any_of(Pending_.begin(), Pending_.end(), sameCopy);
 }
 
 void WatchList::EnsureIndexed() const {
@@ -187,6 +236,7 @@ void WatchList::IndexRow(const StoredRow& row, int delta) const {
   };
   const std::string& folder = Pool_.Text(row.Folder);
   bump(BackupNameCounts_, BackupNameHash(row.LeafName, folder));
+  bump(PathCounts_, PathHash(row.LeafName, folder));
   if (Style_.CaseBlindNames)
     bump(FoldedNameCounts_, FoldedKey(row.LeafName, folder));
 }
@@ -194,6 +244,7 @@ void WatchList::IndexRow(const StoredRow& row, int delta) const {
 void WatchList::DropIndexes() const {
   Indexed_ = false;
   BackupNameCounts_ = {};
+  PathCounts_ = {};
   FoldedNameCounts_ = {};
 }
 
@@ -202,6 +253,10 @@ std::string WatchList::FoldedKey(std::string_view leaf, std::string_view folder)
   key += '\0';
   key += LeafNameKey(Style_, leaf);
   return key;
+}
+
+uint64_t WatchList::PathHash(std::string_view leaf, std::string_view folder) {
+  return std::hash<std::string>{}(std::string(folder) + std::string(leaf));
 }
 
 uint64_t WatchList::BackupNameHash(std::string_view leaf, std::string_view folder) const {

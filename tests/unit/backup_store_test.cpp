@@ -194,21 +194,27 @@ TEST(CopyFileWithTimestamp, TellsAnUnreadableSourceFromAnUncreatableTarget) {
   EXPECT_EQ(test::ListFolder(dir.Path()), (std::vector<std::string>{"fifo", "folder", "source"}));
 }
 
-TEST(CopyFileWithTimestamp, ReplacesAnExistingCopyWholeAndKeepsTheUsualPermissions) {
+TEST(CopyFileWithTimestamp, ReplacesAnExistingCopyWholeWithTheSourcePermissions) {
   TempDir dir;
   CopyBuffer buffer = MakeCopyBuffer();
-  WriteAll(dir / "copy", test::PatternBytes(500000, 7));
   const std::string fresh = test::PatternBytes(70000, 8);
   WriteAll(dir / "source", fresh);
-  const mode_t mask = ::umask(022);
-  const FileCopy copy = CopyFileWithTimestamp(dir / "source", dir / "copy", buffer);
+  // a restored script must stay executable, and a restored page readable by the web server, whatever
+  // the program's own umask and whatever the damaged file's mode
+  const mode_t mask = ::umask(077);
+  for (const mode_t mode : {mode_t{0755}, mode_t{0644}, mode_t{0640}}) {
+    WriteAll(dir / "copy", test::PatternBytes(500000, 7));
+    ::chmod((dir / "copy").c_str(), 0600);
+    ::chmod((dir / "source").c_str(), mode);
+    const FileCopy copy = CopyFileWithTimestamp(dir / "source", dir / "copy", buffer);
+    ASSERT_EQ(copy.Status, CopyStatus::Copied);
+    EXPECT_EQ(copy.Bytes, fresh.size());
+    EXPECT_EQ(ReadAll(dir / "copy"), fresh);
+    struct stat st {};
+    ASSERT_EQ(stat((dir / "copy").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, mode);
+  }
   ::umask(mask);
-  ASSERT_EQ(copy.Status, CopyStatus::Copied);
-  EXPECT_EQ(copy.Bytes, fresh.size());
-  EXPECT_EQ(ReadAll(dir / "copy"), fresh);
-  struct stat st {};
-  ASSERT_EQ(stat((dir / "copy").c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0644u);  // a restored page must stay readable by the web server
 }
 
 }  // namespace

@@ -62,6 +62,49 @@ std::vector<std::string> ListFolder(const std::string& folder) {
   return names;
 }
 
+void RecordingDialogs::ShowError(const std::string& text, const std::string& caption) {
+  Errors.push_back({text, caption});
+  if (WhileOpen) WhileOpen();
+}
+
+bool RecordingDialogs::AskYesNo(const std::string& text, const std::string& caption, MessageIcon icon,
+                                bool yesIsDefault) {
+  Questions.push_back({text, caption});
+  QuestionDefaultsYes.push_back(yesIsDefault);
+  EXPECT_EQ(icon, caption == "Remove from list" || caption.find("exit") != std::string::npos ? MessageIcon::Question
+                                                                                              : MessageIcon::Error);
+  if (WhileOpen) WhileOpen();
+  if (Answers.empty()) {
+    ADD_FAILURE() << "unexpected question: " << text;
+    return false;
+  }
+  const bool answer = Answers.front();
+  Answers.erase(Answers.begin());
+  return answer;
+}
+
+std::vector<std::string> RecordingDialogs::ChooseFiles(const std::string& title, const std::string& filter) {
+  ChooserTitles.push_back(title + " | " + filter);
+  if (FileChoices.empty()) {
+    ADD_FAILURE() << "unexpected file chooser";
+    return {};
+  }
+  std::vector<std::string> chosen = FileChoices.front();
+  FileChoices.erase(FileChoices.begin());
+  return chosen;
+}
+
+std::string RecordingDialogs::ChooseFolder(const std::string& title) {
+  ChooserTitles.push_back(title);
+  if (FolderChoices.empty()) {
+    ADD_FAILURE() << "unexpected folder chooser";
+    return {};
+  }
+  std::string chosen = FolderChoices.front();
+  FolderChoices.erase(FolderChoices.begin());
+  return chosen;
+}
+
 FileSizeLimit::FileSizeLimit(rlim_t bytes) {
   std::signal(SIGXFSZ, SIG_IGN);
   getrlimit(RLIMIT_FSIZE, &Saved_);

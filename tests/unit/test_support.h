@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -55,16 +56,61 @@ struct RecordingStatus : StatusView {
   std::map<int, std::string> Panels;
 };
 
+// Every modal dialog the core opens, recorded, with answers scripted in advance. A question or chooser
+// that finds no answer left fails the test.
 struct RecordingDialogs : DialogView {
   struct Message {
     std::string Text;
     std::string Caption;
     friend bool operator==(const Message&, const Message&) = default;
   };
-  void ShowError(const std::string& text, const std::string& caption) override {
-    Errors.push_back({text, caption});
-  }
+  void ShowError(const std::string& text, const std::string& caption) override;
+  bool AskYesNo(const std::string& text, const std::string& caption, MessageIcon icon, bool yesIsDefault) override;
+  std::vector<std::string> ChooseFiles(const std::string& title, const std::string& filter) override;
+  std::string ChooseFolder(const std::string& title) override;
+
   std::vector<Message> Errors;
+  std::vector<Message> Questions;
+  std::vector<bool> QuestionDefaultsYes;
+  std::vector<std::string> ChooserTitles;
+  std::vector<bool> Answers;                        // taken from the front
+  std::vector<std::vector<std::string>> FileChoices;  // taken from the front
+  std::vector<std::string> FolderChoices;             // taken from the front
+  // Runs when a message box opens: its nested event loop may deliver timer ticks.
+  std::function<void()> WhileOpen;
+};
+
+struct FakeTimer : TimerView {
+  void Start() override {
+    Active = true;
+    ++Starts;
+  }
+  void Stop() override {
+    Active = false;
+    ++Stops;
+  }
+  bool IsActive() const override { return Active; }
+  bool Active = true;
+  int Starts = 0;
+  int Stops = 0;
+};
+
+struct FakeConfigWindow : ConfigWindowView {
+  void SetEnabled(bool enabled) override { Enabled = enabled; }
+  void SetBusyCursor(bool busy) override { Busy = busy; }
+  void Repaint() override { ++Repaints; }
+  void RefreshFileIcons() override { ++IconRefreshes; }
+  std::vector<size_t> SelectedRows() const override { return Selected; }
+  void SetCaption(const std::string& caption) override { Caption = caption; }
+  void SetViewLogEnabled(bool enabled) override { ViewLogEnabled = enabled; }
+
+  bool Enabled = true;
+  bool Busy = false;
+  int Repaints = 0;
+  int IconRefreshes = 0;
+  std::vector<size_t> Selected;
+  std::string Caption;
+  bool ViewLogEnabled = false;
 };
 
 }  // namespace vostrelund::test
