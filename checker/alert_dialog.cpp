@@ -6,7 +6,9 @@
 namespace vostrelund {
 
 namespace {
-std::string SecondsLeft(int countdown) { return std::to_string(countdown / 10 + 1); }
+std::string SecondsLeft(int countdown) {
+  return std::to_string(countdown / 10 + 1);
+}
 }  // namespace
 
 AlertDialog::AlertDialog(Checker& checker, AlertDialogView& view) : Checker_(checker), View_(view) {}
@@ -24,7 +26,8 @@ void AlertDialog::PrepareForPass(bool autoFix) {
 void AlertDialog::Show() {
   const bool wasHidden = !View_.IsVisible();
   View_.Show();
-  if (wasHidden) FormShow();
+  if (wasHidden)
+    FormShow();
 }
 
 void AlertDialog::AddRow(const std::string& path, const std::string& alert) {
@@ -41,7 +44,8 @@ void AlertDialog::Close() {
 void AlertDialog::FormShow() {
   const Settings& settings = Checker_.Data().CurrentSettings();
   View_.SetPauseEnabled(settings.PausingEnabled || settings.CheckInterval < 10);
-  if (settings.UseSound) View_.PlaySound(settings.SoundPath);
+  if (settings.UseSound)
+    View_.PlaySound(settings.SoundPath);
 }
 
 void AlertDialog::TimerTimer() {
@@ -70,7 +74,9 @@ void AlertDialog::TimerTimer() {
   Checker_.LogOutcome(kAutoIgnoredLine);
 }
 
-void AlertDialog::FixButtonClick() { Fix(); }
+void AlertDialog::FixButtonClick() {
+  Fix();
+}
 
 void AlertDialog::Fix() {
   View_.SetFixCaption("Fixing...");
@@ -90,7 +96,8 @@ void AlertDialog::Fix() {
 }
 
 void AlertDialog::CheckPassEnded() {
-  if (!FixPending_) return;
+  if (!FixPending_)
+    return;
   FixPending_ = false;
   Countdown = 200;
   Checker_.RunFix();
@@ -101,7 +108,8 @@ void AlertDialog::IgnoreButtonClick() {
   View_.SetIgnoreEnabled(false);
   View_.StopTimer();
   View_.SetFixCaption("Ignored (stopping check...)");
-  if (Checker_.CheckRunning) Checker_.CheckCancelled = true;
+  if (Checker_.CheckRunning)
+    Checker_.CheckCancelled = true;
   Checker_.LogOutcome(kIgnoredByUserLine);
   Countdown = 200;
   Close();

@@ -12,14 +12,16 @@ constexpr const char* kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"
 constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-std::string TwoDigits(int n) { return {static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)}; }
+std::string TwoDigits(int n) {
+  return {static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)};
+}
 }  // namespace
 
 std::string LogStamp(std::time_t when) {
   std::tm local{};
   localtime_r(&when, &local);
-  return std::string(kDays[local.tm_wday]) + " " + TwoDigits(local.tm_mday) + " " + kMonths[local.tm_mon] + " " +
-         TwoDigits(local.tm_hour) + ":" + TwoDigits(local.tm_min);
+  return std::string(kDays[local.tm_wday]) + " " + TwoDigits(local.tm_mday) + " " + kMonths[local.tm_mon] +
+         " " + TwoDigits(local.tm_hour) + ":" + TwoDigits(local.tm_min);
 }
 
 std::string AlertLine(std::time_t when, const std::string& path, const std::string& alert) {
@@ -30,7 +32,8 @@ bool AppendToLog(const std::string& path, const std::string& entry) {
   std::string bytes;
   bytes.reserve(entry.size() + 8);
   for (const char c : entry) {
-    if (c == '\n') bytes += '\r';
+    if (c == '\n')
+      bytes += '\r';
     bytes += c;
   }
   File log = File::Adopt(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666));

@@ -6,7 +6,8 @@ namespace vostrelund {
 
 void Checker::RunBackupNow() {
   WatchList& list = Data_.Files();
-  if (list.InBatch()) return;  // asked for from inside an add operation's message box
+  if (list.InBatch())
+    return;  // asked for from inside an add operation's message box
   ProgressView& window = Views_.BackupWindow;
   window.SetProgress(0);
   window.SetStatus("Initializing...");
@@ -24,8 +25,9 @@ void Checker::RunBackupNow() {
     const std::string backupPath = Data_.BackupPath(path);
     const FileCopy copy = CopyFileWithTimestamp(path, backupPath, buffer);
     if (copy.Status == CopyStatus::SourceUnreadable) {
-      if (Views_.Dialogs.AskYesNo("Original file " + path + " does not exist, remove it from backup list now?",
-                                  "Backup failed", MessageIcon::Error, true)) {
+      if (Views_.Dialogs.AskYesNo(
+              "Original file " + path + " does not exist, remove it from backup list now?", "Backup failed",
+              MessageIcon::Error, true)) {
         DeleteFile(backupPath);
         list.Remove(i);  // the next row moves into place i
         removed = true;
@@ -39,7 +41,8 @@ void Checker::RunBackupNow() {
       Views_.Dialogs.ShowError("Error: Unable to create backup file", "Backup failed");
       window.Close();
       Views_.MainTimer.Start();
-      if (removed) Views_.Config.RefreshFileIcons();
+      if (removed)
+        Views_.Config.RefreshFileIcons();
       return;
     }
     list.SetSizeText(i, SizeText(copy.Bytes));
@@ -51,7 +54,8 @@ void Checker::RunBackupNow() {
   Views_.MainTimer.Start();
   window.Close();
   Views_.Status.SetStatusText(kStatusPanel, " Status: [OK]");
-  if (removed) Views_.Config.RefreshFileIcons();
+  if (removed)
+    Views_.Config.RefreshFileIcons();
 }
 
 }  // namespace vostrelund

@@ -18,8 +18,10 @@ Checker::Checker(ConfigData& data, CheckerViews views, Clock clock)
 Checker::Verdict Checker::CompareStamps(const File& file, const File& backup) const {
   const auto a = file.ModificationSeconds();
   const auto b = backup.ModificationSeconds();
-  if (!a || !b) return Verdict::DateMismatch;
-  if (*a == *b) return Verdict::Equal;  // the same second packs the same
+  if (!a || !b)
+    return Verdict::DateMismatch;
+  if (*a == *b)
+    return Verdict::Equal;  // the same second packs the same
   return DosDateTimeFromUnix(*a) == DosDateTimeFromUnix(*b) ? Verdict::Equal : Verdict::DateMismatch;
 }
 
@@ -32,19 +34,24 @@ Checker::Verdict Checker::CompareContents(File& file, File& backup) {
     // A read error ends a file as its end would.
     const ssize_t a = std::max<ssize_t>(file.ReadFull(BufferA_.data(), kChunk), 0);
     const ssize_t b = std::max<ssize_t>(backup.ReadFull(BufferB_.data(), kChunk), 0);
-    if (a != b) return Verdict::SizeMismatch;
-    if (std::memcmp(BufferA_.data(), BufferB_.data(), static_cast<size_t>(a)) != 0) return Verdict::DataChanged;
-    if (static_cast<size_t>(a) < kChunk) return Verdict::Equal;
+    if (a != b)
+      return Verdict::SizeMismatch;
+    if (std::memcmp(BufferA_.data(), BufferB_.data(), static_cast<size_t>(a)) != 0)
+      return Verdict::DataChanged;
+    if (static_cast<size_t>(a) < kChunk)
+      return Verdict::Equal;
   }
 }
 
 void Checker::RunCheckPass(bool compareDates, bool compareData, bool reportMissingBackup,
                            bool showProgressWindow) {
-  if (CheckRunning) return;  // one pass at a time, whatever event arrives inside its message box
+  if (CheckRunning)
+    return;  // one pass at a time, whatever event arrives inside its message box
   StatusView& status = Views_.Status;
   status.SetStatusText(kStatusPanel, " Status: [OK]");
   WatchList& list = Data_.Files();
-  if ((!compareDates && !compareData) || list.Empty()) return;
+  if ((!compareDates && !compareData) || list.Empty())
+    return;
 
   CheckRunning = true;
   Views_.MainTimer.Stop();
@@ -77,14 +84,16 @@ void Checker::RunCheckPass(bool compareDates, bool compareData, bool reportMissi
         RecordAlert(kNoBackup, i);
         status.SetStatusText(kStatusPanel, " Status: [NO BACKUP!]");
         file.Close();
-        if (reportMissingBackup) Views_.Dialogs.ShowError("Unable to find backup file", "Fatal error");
+        if (reportMissingBackup)
+          Views_.Dialogs.ShowError("Unable to find backup file", "Fatal error");
       } else {
         status.SetStatusText(kStatusPanel, " Status: [NO BACKUP!]");
       }
       continue;
     }
     Verdict verdict = compareDates ? CompareStamps(file, backup) : Verdict::Equal;
-    if (verdict == Verdict::Equal && compareData) verdict = CompareContents(file, backup);
+    if (verdict == Verdict::Equal && compareData)
+      verdict = CompareContents(file, backup);
     switch (verdict) {
       case Verdict::DateMismatch:
         RecordAlert("Date mismatch", i);
@@ -96,7 +105,8 @@ void Checker::RunCheckPass(bool compareDates, bool compareData, bool reportMissi
         RecordAlert("File data changed", i);
         break;
       case Verdict::Equal:
-        if (list.ActionHistory(i) != "Checked (OK)") list.SetActionHistory(i, "Checked (OK)");
+        if (list.ActionHistory(i) != "Checked (OK)")
+          list.SetActionHistory(i, "Checked (OK)");
         break;
     }
   }
@@ -107,7 +117,8 @@ void Checker::RunCheckPass(bool compareDates, bool compareData, bool reportMissi
   CheckRunning = false;
   status.SetStatusText(kActivityPanel, "");
   Alerts_.CheckPassEnded();
-  if (!Alerts_.IsVisible()) Views_.MainTimer.Start();
+  if (!Alerts_.IsVisible())
+    Views_.MainTimer.Start();
 }
 
 void Checker::RecordAlert(const std::string& alert, size_t row) {
@@ -128,7 +139,8 @@ void Checker::RecordAlert(const std::string& alert, size_t row) {
 
 void Checker::LogOutcome(const char* line) {
   const Settings& settings = Data_.CurrentSettings();
-  if (settings.UseLog && FileExists(settings.LogPath)) AppendToLog(settings.LogPath, line);
+  if (settings.UseLog && FileExists(settings.LogPath))
+    AppendToLog(settings.LogPath, line);
 }
 
 }  // namespace vostrelund

@@ -35,11 +35,12 @@ inline constexpr char kConfigCaption[] = "Tessaryne Vostrelund ver 1.0 - Configu
 // fix, backup now, the timer tick, pause and stop.
 class Checker : public SettingsListener {
  public:
-  Checker(ConfigData& data, CheckerViews views, Clock clock = [] { return std::time(nullptr); });
+  Checker(
+      ConfigData& data, CheckerViews views, Clock clock = [] { return std::time(nullptr); });
 
-  bool CheckRunning = false;    // a check pass is under way
-  bool CheckCancelled = false;  // the running pass stops before its next row
-  bool Paused = false;          // timer ticks are ignored
+  bool CheckRunning = false;     // a check pass is under way
+  bool CheckCancelled = false;   // the running pass stops before its next row
+  bool Paused = false;           // timer ticks are ignored
   uint32_t TimerTicks = 300000;  // ticks counted since the last timer-driven pass; the first tick checks
 
   AlertDialog& Alerts() { return Alerts_; }

@@ -28,13 +28,15 @@ void Checker::RunFix() {
     window.SetStatus(path);
     window.Repaint();
     File backup = File::OpenForReading(Data_.BackupPath(path));
-    if (!backup.IsOpen()) continue;
+    if (!backup.IsOpen())
+      continue;
     const size_t cut = path.rfind(separator) + 1;
     const std::string folder = path.substr(0, cut);
     const std::string name = path.substr(cut);
     CreateFolders(folder);  // a file deleted with its folders comes back with them
     // Through a temporary file: a failed copy leaves the damaged file as it was, and its row unmarked.
-    if (CopyFileWithTimestamp(backup, path, buffer).Status != CopyStatus::Copied) continue;
+    if (CopyFileWithTimestamp(backup, path, buffer).Status != CopyStatus::Copied)
+      continue;
     for (const size_t row : list.FindSameFile(name, folder)) {
       list.SetActionHistory(row, list.ActionHistory(row) + " (fixed)");
     }

@@ -3,10 +3,12 @@
 namespace vostrelund {
 
 void Checker::MainTimerTimer() {
-  if (Paused) return;
+  if (Paused)
+    return;
   ++TimerTicks;
   const Settings& settings = Data_.CurrentSettings();
-  if (TimerTicks < settings.CheckInterval) return;
+  if (TimerTicks < settings.CheckInterval)
+    return;
   RunCheckPass(settings.CheckDates, settings.CheckData, false, settings.ShowProgress);
   TimerTicks = 0;  // counted from the end of the pass
 }
@@ -18,7 +20,8 @@ void Checker::SetPaused(bool paused) {
     Paused = paused;
     Views_.Main.SetPauseChecked(paused);
     Views_.Main.SetTrayImage(paused ? 1 : 0);
-    if (paused) caption += " - [PAUSED]";
+    if (paused)
+      caption += " - [PAUSED]";
   } else {
     Paused = false;
     Views_.Main.SetPauseChecked(false);
@@ -32,7 +35,8 @@ void Checker::StopAndExit() {
   Data_.SaveSettings();
   Data_.SaveFileList();
   Views_.MainTimer.Stop();
-  if (CheckRunning) CheckCancelled = true;
+  if (CheckRunning)
+    CheckCancelled = true;
   if (Views_.Dialogs.AskYesNo("Are you sure you want to stop checking site?",
                               "Tessaryne Dunmerrow (exit/stop checking)", MessageIcon::Question, false)) {
     Views_.Main.Close();
@@ -47,6 +51,8 @@ void Checker::SettingsLoaded() {
   SetPaused(Paused);
 }
 
-void Checker::SettingsSaved() { Views_.Main.SetPauseEnabled(Data_.CurrentSettings().PausingEnabled); }
+void Checker::SettingsSaved() {
+  Views_.Main.SetPauseEnabled(Data_.CurrentSettings().PausingEnabled);
+}
 
 }  // namespace vostrelund

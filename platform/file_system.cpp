@@ -90,11 +90,14 @@ std::optional<uint64_t> File::Size() const {
 
 std::optional<unsigned> File::Permissions() const {
   struct stat st {};
-  if (::fstat(Fd_, &st) != 0) return std::nullopt;
+  if (::fstat(Fd_, &st) != 0)
+    return std::nullopt;
   return static_cast<unsigned>(st.st_mode & 07777);
 }
 
-bool File::SetPermissions(unsigned mode) { return ::fchmod(Fd_, static_cast<mode_t>(mode)) == 0; }
+bool File::SetPermissions(unsigned mode) {
+  return ::fchmod(Fd_, static_cast<mode_t>(mode)) == 0;
+}
 
 std::optional<std::time_t> File::ModificationSeconds() const {
   struct stat st {};
@@ -188,9 +191,12 @@ EntryKind KindOf(int dirFd, const dirent& entry) {
       return EntryKind::Other;
   }
   struct stat target {};
-  if (::fstatat(dirFd, entry.d_name, &target, 0) != 0) return EntryKind::Other;  // a dangling link
-  if (S_ISREG(target.st_mode)) return EntryKind::File;
-  if (!S_ISDIR(target.st_mode)) return EntryKind::Other;
+  if (::fstatat(dirFd, entry.d_name, &target, 0) != 0)
+    return EntryKind::Other;  // a dangling link
+  if (S_ISREG(target.st_mode))
+    return EntryKind::File;
+  if (!S_ISDIR(target.st_mode))
+    return EntryKind::Other;
   struct stat self {};
   if (::fstatat(dirFd, entry.d_name, &self, AT_SYMLINK_NOFOLLOW) != 0 || S_ISLNK(self.st_mode)) {
     return EntryKind::Other;
@@ -202,11 +208,13 @@ EntryKind KindOf(int dirFd, const dirent& entry) {
 
 std::optional<std::vector<FolderEntry>> ReadFolder(const std::string& folder) {
   DIR* dir = ::opendir(folder.c_str());
-  if (dir == nullptr) return std::nullopt;
+  if (dir == nullptr)
+    return std::nullopt;
   std::vector<FolderEntry> entries;
   while (const dirent* entry = ::readdir(dir)) {
     const std::string_view name = entry->d_name;
-    if (name == "." || name == "..") continue;
+    if (name == "." || name == "..")
+      continue;
     entries.push_back({std::string(name), KindOf(::dirfd(dir), *entry)});
   }
   ::closedir(dir);

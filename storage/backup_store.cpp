@@ -36,7 +36,8 @@ CopyResult CopyWithTimestamp(File& source, File& target, CopyBuffer& buffer) {
   const auto stamp = source.ModificationStamp();
   // The copy keeps the source's permission bits, so a restored script stays executable and a restored
   // page stays readable by the web server.
-  if (const auto mode = source.Permissions(); !mode || !target.SetPermissions(*mode)) return result;
+  if (const auto mode = source.Permissions(); !mode || !target.SetPermissions(*mode))
+    return result;
   if (!size || *size != result.Bytes || !stamp)
     return result;
   // The stamp goes on last: writing any byte after it would move it again.

@@ -36,7 +36,8 @@ bool ConfigData::SaveSettings() {
 }
 
 void ConfigData::LoadFileList() {
-  if (Files_.InBatch()) return;  // an add operation's rows are not yet merged: reloading would lose them
+  if (Files_.InBatch())
+    return;  // an add operation's rows are not yet merged: reloading would lose them
   Files_.Clear();
   Status_.SetStatusText(kFileCountPanel, " 0 file(s)");
   ReadListFile(Locations_.ListFile, Files_);  // a missing file is an empty list

@@ -23,7 +23,8 @@ WatchListEditor::Outcome WatchListEditor::AddFile(const std::string& leaf, const
     Dialogs_.ShowError("Error: Another watched file has the same backup name as " + path, caption);
     return Outcome::Skipped;
   }
-  for (const size_t same : list.FindSameFile(leaf, folder)) list.BatchRemove(same);
+  for (const size_t same : list.FindSameFile(leaf, folder))
+    list.BatchRemove(same);
   const FileCopy copy = CopyFileWithTimestamp(path, Data_.BackupPath(path), buffer);
   switch (copy.Status) {
     case CopyStatus::SourceUnreadable:
@@ -41,7 +42,8 @@ WatchListEditor::Outcome WatchListEditor::AddFile(const std::string& leaf, const
 }
 
 void WatchListEditor::SpeedButton1Click() {
-  if (Data_.Files().InBatch()) return;  // asked for from inside another add's message box
+  if (Data_.Files().InBatch())
+    return;  // asked for from inside another add's message box
   CopyBuffer buffer = MakeCopyBuffer();
   MainTimer_.Stop();
   const std::vector<std::string> chosen = Dialogs_.ChooseFiles("Add file(s)", "All files (*.*)|*.*");
@@ -49,7 +51,8 @@ void WatchListEditor::SpeedButton1Click() {
   list.BeginBatch();
   for (const std::string& path : chosen) {
     const size_t cut = path.rfind(list.Style().Separator) + 1;  // npos + 1 == 0: no folder at all
-    if (AddFile(path.substr(cut), path.substr(0, cut), kAddFilesCaption, buffer) == Outcome::Stop) break;
+    if (AddFile(path.substr(cut), path.substr(0, cut), kAddFilesCaption, buffer) == Outcome::Stop)
+      break;
   }
   list.EndBatch();
   MainTimer_.Start();
@@ -58,12 +61,14 @@ void WatchListEditor::SpeedButton1Click() {
 }
 
 void WatchListEditor::Addfolderstructure1Click() {
-  if (Data_.Files().InBatch()) return;
+  if (Data_.Files().InBatch())
+    return;
   MainTimer_.Stop();
   Window_.SetEnabled(false);
   Window_.SetBusyCursor(true);
   const std::string folder = Dialogs_.ChooseFolder("Add folder structure");
-  if (!folder.empty()) AddFolderTree(folder);
+  if (!folder.empty())
+    AddFolderTree(folder);
   // Saved like Add file(s): a reload of the list (every showing of the configuration window) must not
   // drop the rows just added.
   Data_.SaveFileList();
@@ -76,7 +81,8 @@ void WatchListEditor::AddFolderTree(const std::string& folder) {
   CopyBuffer buffer = MakeCopyBuffer();
   WatchList& list = Data_.Files();
   const bool outermost = !list.InBatch();
-  if (outermost) list.BeginBatch();
+  if (outermost)
+    list.BeginBatch();
   WalkFolder(folder, buffer);
   if (outermost) {
     list.EndBatch();
@@ -88,29 +94,34 @@ void WatchListEditor::WalkFolder(const std::string& folder, CopyBuffer& buffer) 
   const char separator = Data_.Files().Style().Separator;
   const std::string prefix = !folder.empty() && folder.back() == separator ? folder : folder + separator;
   const std::optional<std::vector<FolderEntry>> entries = ReadFolder(prefix);
-  if (!entries) return;
+  if (!entries)
+    return;
   for (const FolderEntry& entry : *entries) {
     if (entry.Kind == EntryKind::Folder) {
       WalkFolder(prefix + entry.Name, buffer);
     } else if (entry.Kind == EntryKind::File) {
       // A backup copy that cannot be made ends this folder; the walk goes on in the parent.
-      if (AddFile(entry.Name, prefix, kAddFoldersCaption, buffer) == Outcome::Stop) return;
+      if (AddFile(entry.Name, prefix, kAddFoldersCaption, buffer) == Outcome::Stop)
+        return;
     }
   }
 }
 
 void WatchListEditor::Deletefile1Click() {
   WatchList& list = Data_.Files();
-  if (list.InBatch()) return;
+  if (list.InBatch())
+    return;
   const std::vector<size_t> selected = Window_.SelectedRows();
   MainTimer_.Stop();
   if (!selected.empty()) {
-    if (!Dialogs_.AskYesNo("Are you sure you want to remove backup and disabling keeping of this/these file(s)?",
-                           "Remove from list", MessageIcon::Question, false)) {
+    if (!Dialogs_.AskYesNo(
+            "Are you sure you want to remove backup and disabling keeping of this/these file(s)?",
+            "Remove from list", MessageIcon::Question, false)) {
       MainTimer_.Start();
       return;
     }
-    for (const size_t row : selected) DeleteFile(Data_.BackupPath(list.FullPath(row)));  // missing: fine
+    for (const size_t row : selected)
+      DeleteFile(Data_.BackupPath(list.FullPath(row)));  // missing: fine
     list.RemoveRows(selected);
     Window_.RefreshFileIcons();
   }

@@ -56,7 +56,8 @@ bool WatchList::Less(const StoredRow& a, const StoredRow& b) const {
 }
 
 WatchList::StoredRow WatchList::Store(const WatchedFile& row) {
-  return {row.LeafName, Pool_.Intern(row.FolderPath), Pool_.Intern(row.SizeText), Pool_.Intern(row.ActionHistory)};
+  return {row.LeafName, Pool_.Intern(row.FolderPath), Pool_.Intern(row.SizeText),
+          Pool_.Intern(row.ActionHistory)};
 }
 
 size_t WatchList::Insert(const WatchedFile& row) {
@@ -98,7 +99,8 @@ void WatchList::BeginBatch() {
 void WatchList::BatchInsert(const WatchedFile& row) {
   StoredRow stored = Store(row);
   IndexRow(stored, +1);
-  const auto [slot, fresh] = PendingByFile_.try_emplace(FoldedKey(row.LeafName, row.FolderPath), Pending_.size());
+  const auto [slot, fresh] =
+      PendingByFile_.try_emplace(FoldedKey(row.LeafName, row.FolderPath), Pending_.size());
   if (fresh) {
     Pending_.push_back(std::move(stored));
   } else {
@@ -108,7 +110,8 @@ void WatchList::BatchInsert(const WatchedFile& row) {
 }
 
 void WatchList::BatchRemove(size_t index) {
-  if (RemovedMark_[index]) return;
+  if (RemovedMark_[index])
+    return;
   RemovedMark_[index] = true;
   IndexRow(Rows_[index], -1);
   Removed_.push_back(index);
@@ -198,21 +201,25 @@ std::vector<size_t> WatchList::FindSameFile(std::string_view leaf, std::string_v
 bool WatchList::BackupNameClash(std::string_view leaf, std::string_view folder) const {
   EnsureIndexed();
   const auto names = BackupNameCounts_.find(BackupNameHash(leaf, folder));
-  if (names == BackupNameCounts_.end()) return false;
+  if (names == BackupNameCounts_.end())
+    return false;
   const auto paths = PathCounts_.find(PathHash(leaf, folder));
-  if (paths != PathCounts_.end() && names->second <= paths->second) return false;  // only this very path
+  if (paths != PathCounts_.end() && names->second <= paths->second)
+    return false;  // only this very path
   // Confirm by comparing the names themselves, so that a hash collision never refuses a file.
   const std::string path = std::string(folder) + std::string(leaf);
   std::string wanted = path;
   MakeBackupName(wanted, Style_);
   const auto sameCopy = [&](const StoredRow& row) {
     std::string other = Pool_.Text(row.Folder) + row.LeafName;
-    if (other == path) return false;
+    if (other == path)
+      return false;
     MakeBackupName(other, Style_);
     return other == wanted;
   };
   for (size_t i = 0; i < Rows_.size(); ++i) {
-    if ((RemovedMark_.empty() || !RemovedMark_[i]) && sameCopy(Rows_[i])) return true;
+    if ((RemovedMark_.empty() || !RemovedMark_[i]) && sameCopy(Rows_[i]))
+      return true;
   }
   return std::any_of(Pending_.begin(), Pending_.end(), sameCopy);
 }

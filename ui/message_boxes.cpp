@@ -7,9 +7,13 @@
 
 namespace vostrelund {
 
-QString FromBytes(const std::string& text) { return QFile::decodeName(QByteArray::fromStdString(text)); }
+QString FromBytes(const std::string& text) {
+  return QFile::decodeName(QByteArray::fromStdString(text));
+}
 
-std::string ToBytes(const QString& text) { return QFile::encodeName(text).toStdString(); }
+std::string ToBytes(const QString& text) {
+  return QFile::encodeName(text).toStdString();
+}
 
 void MessageBoxes::ShowError(const std::string& text, const std::string& caption) {
   QMessageBox box(QMessageBox::Critical, FromBytes(caption), FromBytes(text), QMessageBox::Ok, Parent_);
@@ -18,8 +22,8 @@ void MessageBoxes::ShowError(const std::string& text, const std::string& caption
 
 bool MessageBoxes::AskYesNo(const std::string& text, const std::string& caption, MessageIcon icon,
                             bool yesIsDefault) {
-  QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Question, FromBytes(caption),
-                  FromBytes(text), QMessageBox::Yes | QMessageBox::No, Parent_);
+  QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Question,
+                  FromBytes(caption), FromBytes(text), QMessageBox::Yes | QMessageBox::No, Parent_);
   box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }
@@ -28,11 +32,13 @@ std::vector<std::string> MessageBoxes::ChooseFiles(const std::string& title, con
   // The filter comes as "description|pattern"; Qt takes the description, whose "(pattern)" it applies.
   // "*.*" means every file, but here it would leave out names without a dot.
   QString qtFilter = FromBytes(filter);
-  if (const qsizetype bar = qtFilter.indexOf('|'); bar >= 0) qtFilter = qtFilter.left(bar);
+  if (const qsizetype bar = qtFilter.indexOf('|'); bar >= 0)
+    qtFilter = qtFilter.left(bar);
   qtFilter.replace("(*.*)", "(*)");
   const QStringList chosen = QFileDialog::getOpenFileNames(Parent_, FromBytes(title), QString(), qtFilter);
   std::vector<std::string> paths;
-  for (const QString& path : chosen) paths.push_back(ToBytes(QDir::cleanPath(path)));
+  for (const QString& path : chosen)
+    paths.push_back(ToBytes(QDir::cleanPath(path)));
   return paths;
 }
 

@@ -11,7 +11,8 @@ class MessageBoxes : public DialogView {
  public:
   explicit MessageBoxes(QWidget* parent = nullptr) : Parent_(parent) {}
   void ShowError(const std::string& text, const std::string& caption) override;
-  bool AskYesNo(const std::string& text, const std::string& caption, MessageIcon icon, bool yesIsDefault) override;
+  bool AskYesNo(const std::string& text, const std::string& caption, MessageIcon icon,
+                bool yesIsDefault) override;
   std::vector<std::string> ChooseFiles(const std::string& title, const std::string& filter) override;
   std::string ChooseFolder(const std::string& title) override;
 

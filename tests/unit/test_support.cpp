@@ -64,16 +64,19 @@ std::vector<std::string> ListFolder(const std::string& folder) {
 
 void RecordingDialogs::ShowError(const std::string& text, const std::string& caption) {
   Errors.push_back({text, caption});
-  if (WhileOpen) WhileOpen();
+  if (WhileOpen)
+    WhileOpen();
 }
 
 bool RecordingDialogs::AskYesNo(const std::string& text, const std::string& caption, MessageIcon icon,
                                 bool yesIsDefault) {
   Questions.push_back({text, caption});
   QuestionDefaultsYes.push_back(yesIsDefault);
-  EXPECT_EQ(icon, caption == "Remove from list" || caption.find("exit") != std::string::npos ? MessageIcon::Question
-                                                                                              : MessageIcon::Error);
-  if (WhileOpen) WhileOpen();
+  EXPECT_EQ(icon, caption == "Remove from list" || caption.find("exit") != std::string::npos
+                      ? MessageIcon::Question
+                      : MessageIcon::Error);
+  if (WhileOpen)
+    WhileOpen();
   if (Answers.empty()) {
     ADD_FAILURE() << "unexpected question: " << text;
     return false;

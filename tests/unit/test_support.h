@@ -65,7 +65,8 @@ struct RecordingDialogs : DialogView {
     friend bool operator==(const Message&, const Message&) = default;
   };
   void ShowError(const std::string& text, const std::string& caption) override;
-  bool AskYesNo(const std::string& text, const std::string& caption, MessageIcon icon, bool yesIsDefault) override;
+  bool AskYesNo(const std::string& text, const std::string& caption, MessageIcon icon,
+                bool yesIsDefault) override;
   std::vector<std::string> ChooseFiles(const std::string& title, const std::string& filter) override;
   std::string ChooseFolder(const std::string& title) override;
 
@@ -73,7 +74,7 @@ struct RecordingDialogs : DialogView {
   std::vector<Message> Questions;
   std::vector<bool> QuestionDefaultsYes;
   std::vector<std::string> ChooserTitles;
-  std::vector<bool> Answers;                        // taken from the front
+  std::vector<bool> Answers;                          // taken from the front
   std::vector<std::vector<std::string>> FileChoices;  // taken from the front
   std::vector<std::string> FolderChoices;             // taken from the front
   // Runs when a message box opens: its nested event loop may deliver timer ticks.
