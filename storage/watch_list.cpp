@@ -228,7 +228,11 @@ void WatchList::EnsureIndexed() const {
   if (Indexed_)
     return;
   Indexed_ = true;
-  for (const StoredRow& row : Rows_)
+  for (size_t i = 0; i < Rows_.size(); ++i) {
+    if (RemovedMark_.empty() || !RemovedMark_[i])
+      IndexRow(Rows_[i], +1);
+  }
+  for (const StoredRow& row : Pending_)
     IndexRow(row, +1);
 }
 

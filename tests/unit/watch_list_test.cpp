@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace vostrelund {
 namespace {
 
@@ -90,6 +92,56 @@ TEST(WatchList, RemovesSeveralRowsInOnePass) {
     list.Insert(Row(leaf, "/"));
   list.RemoveRows({4, 1, 4, 0});
   EXPECT_EQ(Paths(list), (std::vector<std::string>{"/c", "/d", "/f"}));
+}
+
+}  // namespace
+}  // namespace vostrelund
+
+namespace vostrelund {
+namespace {
+
+TEST(WatchListBatch, EndsWithTheRowsInsertingAndRemovingOneByOneWouldGive) {
+  std::vector<WatchedFile> start, added;
+  for (int i = 0; i < 60; ++i) start.push_back(Row("n" + std::to_string(i % 13), "/s" + std::to_string(i % 7) + "/"));
+  for (int i = 0; i < 40; ++i) added.push_back(Row("n" + std::to_string(i % 17), "/t" + std::to_string(i % 5) + "/"));
+  WatchList batched(ByteOrder(), PathStyle::Posix());
+  WatchList single(ByteOrder(), PathStyle::Posix());
+  batched.Assign(start);
+  single.Assign(start);
+
+  batched.BeginBatch();
+  std::vector<size_t> gone;
+  for (size_t i = 0; i < batched.Size(); i += 3) gone.push_back(i);
+  for (const size_t i : gone) batched.BatchRemove(i);
+  EXPECT_EQ(batched.Size(), start.size());  // nothing lands before the batch ends
+  for (const WatchedFile& row : added) batched.BatchInsert(row);
+  batched.EndBatch();
+
+  single.RemoveRows(gone);
+  std::vector<std::string> seen;
+  for (const WatchedFile& row : added) {
+    // a later row for the same file replaces the one added earlier
+    for (const size_t i : single.FindSameFile(row.LeafName, row.FolderPath)) {
+      if (std::find(seen.begin(), seen.end(), row.FolderPath + row.LeafName) != seen.end()) single.Remove(i);
+    }
+    seen.push_back(row.FolderPath + row.LeafName);
+    single.Insert(row);
+  }
+  EXPECT_EQ(batched.Rows(), single.Rows());
+}
+
+TEST(WatchListBatch, SeesBackupNameClashesWithRowsNotYetMerged) {
+  WatchList list(ByteOrder(), PathStyle::Posix());
+  list.Insert(Row("keep.txt", "/x/"));
+  list.BeginBatch();
+  list.BatchInsert(Row("c.txt", "/a_b/"));
+  EXPECT_TRUE(list.BackupNameClash("b_c.txt", "/a/"));
+  EXPECT_FALSE(list.BackupNameClash("c.txt", "/a_b/"));
+  list.BatchRemove(0);
+  EXPECT_FALSE(list.BackupNameClash("keep.txt", "/x/"));
+  list.EndBatch();
+  EXPECT_EQ(Paths(list), std::vector<std::string>{"/a_b/c.txt"});
+  EXPECT_TRUE(list.BackupNameClash("b_c.txt", "/a/"));
 }
 
 }  // namespace
