@@ -226,6 +226,15 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0)
+    return std::nullopt;
+  return FileIdentity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino),
+                      static_cast<uint64_t>(st.st_size), static_cast<int64_t>(st.st_mtim.tv_sec),
+                      static_cast<int64_t>(st.st_mtim.tv_nsec)};
+}
+
 std::string ExecutablePath() {
   std::string path(PATH_MAX, '\0');
   const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());

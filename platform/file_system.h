@@ -101,6 +101,17 @@ std::optional<std::vector<FolderEntry>> ReadFolder(const std::string& folder);
 // The folder part of a path, up to and including its last '/'; empty when there is none.
 std::string FolderOf(const std::string& path);
 
+// What tells one version of a file from another without reading it.
+struct FileIdentity {
+  uint64_t Device = 0;
+  uint64_t Inode = 0;
+  uint64_t Size = 0;
+  int64_t ModifiedSeconds = 0;
+  int64_t ModifiedNanoseconds = 0;
+  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+std::optional<FileIdentity> IdentityOf(const std::string& path);
+
 std::string ExecutablePath();
 std::string CurrentFolder();
 std::string HomeFolder();

@@ -41,16 +41,28 @@ void ConfigData::LoadFileList() {
   Files_.Clear();
   Status_.SetStatusText(kFileCountPanel, " 0 file(s)");
   ReadListFile(Locations_.ListFile, Files_);  // a missing file is an empty list
+  // The file may hold rows out of order or bytes the load dropped: the next save writes it afresh.
+  SavedFile_.reset();
   ShowFileCount();
 }
 
 bool ConfigData::SaveFileList() {
-  if (!WriteListFile(Locations_.ListFile, Files_)) {
-    Dialogs_.ShowError("Error: Vostrelund cannot save your file list", "Fatal error!");
-    return false;
+  const bool unchanged = SavedFile_ && Files_.Revision() == SavedRevision_ &&
+                         IdentityOf(Locations_.ListFile) == SavedFile_;
+  if (!unchanged) {
+    if (!WriteListFile(Locations_.ListFile, Files_)) {
+      Dialogs_.ShowError("Error: Vostrelund cannot save your file list", "Fatal error!");
+      return false;
+    }
+    RememberListFile();
   }
   ShowFileCount();
   return true;
+}
+
+void ConfigData::RememberListFile() {
+  SavedRevision_ = Files_.Revision();
+  SavedFile_ = IdentityOf(Locations_.ListFile);
 }
 
 std::string ConfigData::BackupPath(const std::string& fullPath) const {

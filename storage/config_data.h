@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "platform/file_system.h"
 
 #include "storage/file_locations.h"
 #include "storage/settings.h"
@@ -31,7 +34,9 @@ class ConfigData {
   // Replaces the rows by those of the list file; a missing file is an empty list.
   void LoadFileList();
   // Writes the whole list; on failure shows "Error: Vostrelund cannot save your file list" and keeps the
-  // old file whole.
+  // old file whole. A list that has not changed since it was last written, to a file that is still the
+  // one written, is not written again: every check pass saves, and a large list would otherwise be
+  // rewritten every second.
   bool SaveFileList();
 
   // The backup copy of a watched file.
@@ -39,6 +44,7 @@ class ConfigData {
 
  private:
   void ShowFileCount();
+  void RememberListFile();
 
   FileLocations Locations_;
   PathStyle Style_;
@@ -47,6 +53,9 @@ class ConfigData {
   SettingsListener* Listener_ = nullptr;
   Settings Settings_;
   WatchList Files_;
+  // The list as it was last written.
+  uint64_t SavedRevision_ = 0;
+  std::optional<FileIdentity> SavedFile_;
 };
 
 }  // namespace vostrelund

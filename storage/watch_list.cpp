@@ -62,6 +62,7 @@ WatchList::StoredRow WatchList::Store(const WatchedFile& row) {
 
 size_t WatchList::Insert(const WatchedFile& row) {
   StoredRow stored = Store(row);
+  ++Revision_;
   const auto at = std::upper_bound(Rows_.begin(), Rows_.end(), stored,
                                    [this](const StoredRow& a, const StoredRow& b) { return Less(a, b); });
   IndexRow(stored, +1);
@@ -78,6 +79,7 @@ void WatchList::Assign(const std::vector<WatchedFile>& rows) {
 void WatchList::LoadRow(std::string leaf, std::string_view folder, std::string_view size,
                         std::string_view history) {
   Rows_.push_back({std::move(leaf), Pool_.Intern(folder), Pool_.Intern(size), Pool_.Intern(history)});
+  ++Revision_;
 }
 
 void WatchList::FinishLoading() {
@@ -119,6 +121,7 @@ void WatchList::BatchRemove(size_t index) {
 
 void WatchList::EndBatch() {
   Batching_ = false;
+  ++Revision_;
   std::vector<StoredRow> pending = std::move(Pending_);
   Pending_ = {};
   PendingByFile_ = {};
@@ -138,17 +141,20 @@ void WatchList::EndBatch() {
 }
 
 void WatchList::Clear() {
+  ++Revision_;
   Rows_ = {};
   Pool_.Clear();
   DropIndexes();
 }
 
 void WatchList::Remove(size_t index) {
+  ++Revision_;
   IndexRow(Rows_[index], -1);
   Rows_.erase(Rows_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 void WatchList::RemoveRows(std::vector<size_t> indices) {
+  ++Revision_;
   std::sort(indices.begin(), indices.end());
   indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
   size_t next = 0;

@@ -70,8 +70,11 @@ class WatchList {
   // Removes several rows in one pass; `indices` need not be sorted.
   void RemoveRows(std::vector<size_t> indices);
 
-  void SetSizeText(size_t index, std::string_view text) { Rows_[index].Size = Pool_.Intern(text); }
-  void SetActionHistory(size_t index, std::string_view text) { Rows_[index].History = Pool_.Intern(text); }
+  void SetSizeText(size_t index, std::string_view text) { Change(Rows_[index].Size, text); }
+  void SetActionHistory(size_t index, std::string_view text) { Change(Rows_[index].History, text); }
+
+  // Counts the changes made to the rows: equal revisions mean equal rows.
+  uint64_t Revision() const { return Revision_; }
 
   // Loading: rows appended in file order, then put in order once. The result is the same as inserting
   // them one by one, but a list that is already in order (as every list file the program wrote) costs
@@ -111,6 +114,13 @@ class WatchList {
   bool Less(const StoredRow& a, const StoredRow& b) const;
   std::pair<size_t, size_t> ExactRange(std::string_view leaf, std::string_view folder) const;
   StoredRow Store(const WatchedFile& row);
+  void Change(TextPool::Id& field, std::string_view text) {
+    const TextPool::Id id = Pool_.Intern(text);
+    if (field != id) {
+      field = id;
+      ++Revision_;
+    }
+  }
   void EnsureIndexed() const;
   void IndexRow(const StoredRow& row, int delta) const;
   void DropIndexes() const;
@@ -122,6 +132,7 @@ class WatchList {
   PathStyle Style_;
   TextPool Pool_;
   std::vector<StoredRow> Rows_;
+  uint64_t Revision_ = 0;
   bool Batching_ = false;
   std::vector<StoredRow> Pending_;
   std::unordered_map<std::string, size_t> PendingByFile_;  // same-file key -> index in Pending_

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <random>
 
+#include "platform/file_system.h"
 #include "storage/config_data.h"
 #include "test_support.h"
 
@@ -172,6 +173,36 @@ TEST_F(ListFileStore, EmptyAndMissingFiles) {
   EXPECT_TRUE(Data.Files().Empty());
   EXPECT_EQ(Status.Panels[kFileCountPanel], " 0 file(s)");
   EXPECT_TRUE(Dialogs.Errors.empty());
+}
+
+TEST_F(ListFileStore, WritesAgainOnlyWhenTheRowsOrTheFileChanged) {
+  for (const WatchedFile& row : ManyRows(3)) Data.Files().Insert(row);
+  ASSERT_TRUE(Data.SaveFileList());
+  const auto written = IdentityOf(Data.Locations().ListFile);
+  ASSERT_TRUE(Data.SaveFileList());
+  EXPECT_EQ(IdentityOf(Data.Locations().ListFile), written);  // the very same file, not rewritten
+  Data.Files().SetActionHistory(1, Data.Files().ActionHistory(1));  // the same text is no change
+  ASSERT_TRUE(Data.SaveFileList());
+  EXPECT_EQ(IdentityOf(Data.Locations().ListFile), written);
+
+  Data.Files().SetActionHistory(1, "Date mismatch");
+  ASSERT_TRUE(Data.SaveFileList());
+  EXPECT_NE(ReadAll(Data.Locations().ListFile).find("Date mismatch"), std::string::npos);
+  // a file changed or removed behind the program's back is written again
+  WriteAll(Data.Locations().ListFile, "garbage");
+  ASSERT_TRUE(Data.SaveFileList());
+  EXPECT_EQ(ReadAll(Data.Locations().ListFile).substr(0, 15), "file100000.html");
+  std::remove(Data.Locations().ListFile.c_str());
+  ASSERT_TRUE(Data.SaveFileList());
+  EXPECT_TRUE(FileExists(Data.Locations().ListFile));
+  // a file that was loaded is written afresh once, in order
+  WatchList reversed(ByteOrder());
+  std::string bytes;
+  for (size_t i = Data.Files().Size(); i-- > 0;) AppendListRow(bytes, Data.Files().Row(i), PathStyle::Posix());
+  WriteAll(Data.Locations().ListFile, bytes);
+  Data.LoadFileList();
+  ASSERT_TRUE(Data.SaveFileList());
+  EXPECT_EQ(ReadAll(Data.Locations().ListFile).substr(0, 15), "file100000.html");
 }
 
 TEST_F(ListFileStore, AFailedSaveSaysSoAndLeavesTheOldFileWhole) {
