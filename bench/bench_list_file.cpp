@@ -9,6 +9,7 @@
 #include <random>
 
 #include "bench_support.h"
+#include "null_views.h"
 #include "storage/config_data.h"
 #include "storage/list_file.h"
 #include "ui/name_collation.h"
@@ -16,15 +17,6 @@
 using namespace vostrelund;
 
 namespace {
-
-struct NoStatus : StatusView {
-  void SetStatusText(StatusPanel, const std::string&) override {}
-};
-struct FailLoudly : DialogView {
-  void ShowError(const std::string& text, const std::string&) override {
-    std::fprintf(stderr, "%s\n", text.c_str());
-  }
-};
 
 // A realistic large site: a few thousand folders of product pages, images and scripts, with the names
 // that recur in every folder.
@@ -52,9 +44,8 @@ std::vector<WatchedFile> SiteRows(size_t count) {
 }
 
 void Measure(const char* orderName, const NameOrder& order, const std::string& folder, size_t fileSize) {
-  NoStatus status;
-  FailLoudly dialogs;
-  ConfigData data(FileLocations::FromExecutable(folder + "/vostrelund"), order, status, dialogs);
+  bench::NullViews views;
+  ConfigData data(FileLocations::FromExecutable(folder + "/vostrelund"), order, views, views);
   const size_t heapBefore = bench::HeapInUse();
   auto start = std::chrono::steady_clock::now();
   data.LoadFileList();
@@ -63,6 +54,8 @@ void Measure(const char* orderName, const NameOrder& order, const std::string& f
   start = std::chrono::steady_clock::now();
   const bool saved = data.SaveFileList();
   const double save = bench::Seconds(start);
+  if (!views.Errors.empty())
+    std::printf("SAVE FAILED\n");
   std::printf("%-22s rows %zu  load %.3f s  save %.3f s%s  rows' heap %.0f MB = %.2fx the file\n", orderName,
               data.Files().Size(), load, save, saved ? "" : " (FAILED)", heap / 1e6,
               static_cast<double>(heap) / static_cast<double>(fileSize));

@@ -23,7 +23,7 @@ void Checker::RunBackupNow() {
     window.SetStatus(path);
     window.Repaint();
     const std::string backupPath = Data_.BackupPath(path);
-    const FileCopy copy = CopyFileWithTimestamp(path, backupPath, buffer);
+    const FileCopy copy = RefreshFileWithTimestamp(path, backupPath, buffer);
     if (copy.Status == CopyStatus::SourceUnreadable) {
       if (Views_.Dialogs.AskYesNo(
               "Original file " + path + " does not exist, remove it from backup list now?", "Backup failed",

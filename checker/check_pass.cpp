@@ -16,13 +16,12 @@ Checker::Checker(ConfigData& data, CheckerViews views, Clock clock)
     : Data_(data), Views_(views), Clock_(std::move(clock)), Alerts_(*this, views.Alert) {}
 
 Checker::Verdict Checker::CompareStamps(const File& file, const File& backup) const {
-  const auto a = file.ModificationSeconds();
-  const auto b = backup.ModificationSeconds();
-  if (!a || !b)
-    return Verdict::DateMismatch;
-  if (*a == *b)
+  // The stamps as the files were opened.
+  const std::time_t a = file.Opened().ModifiedSeconds;
+  const std::time_t b = backup.Opened().ModifiedSeconds;
+  if (a == b)
     return Verdict::Equal;  // the same second packs the same
-  return DosDateTimeFromUnix(*a) == DosDateTimeFromUnix(*b) ? Verdict::Equal : Verdict::DateMismatch;
+  return DosDateTimeFromUnix(a) == DosDateTimeFromUnix(b) ? Verdict::Equal : Verdict::DateMismatch;
 }
 
 Checker::Verdict Checker::CompareContents(File& file, File& backup) {

@@ -16,12 +16,21 @@ File& File::operator=(File&& other) noexcept {
   if (this != &other) {
     Close();
     Fd_ = other.Fd_;
+    Opened_ = other.Opened_;
     other.Fd_ = -1;
   }
   return *this;
 }
 
+namespace {
+FileStatus StatusOf(const struct stat& st) {
+  return {static_cast<uint64_t>(st.st_size), st.st_mtim.tv_sec, st.st_mtim.tv_nsec,
+          static_cast<unsigned>(st.st_mode & 07777)};
+}
+}  // namespace
+
 File File::OpenForReading(const std::string& path) {
+  // O_NONBLOCK guards the open against FIFOs; reads of a regular file ignore it.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0)
     return File();
@@ -29,10 +38,7 @@ File File::OpenForReading(const std::string& path) {
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
     return File();
-  // O_NONBLOCK only guarded the open against FIFOs; reads of a regular file ignore it, but clear it.
-  const int flags = ::fcntl(fd, F_GETFL);
-  if (flags >= 0)
-    ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  file.Opened_ = StatusOf(st);
   return file;
 }
 
@@ -81,36 +87,26 @@ bool File::WriteAll(const void* data, size_t size) {
   return true;
 }
 
-std::optional<uint64_t> File::Size() const {
+std::optional<FileStatus> File::Status() const {
   struct stat st {};
   if (::fstat(Fd_, &st) != 0)
     return std::nullopt;
-  return static_cast<uint64_t>(st.st_size);
-}
-
-std::optional<unsigned> File::Permissions() const {
-  struct stat st {};
-  if (::fstat(Fd_, &st) != 0)
-    return std::nullopt;
-  return static_cast<unsigned>(st.st_mode & 07777);
+  return StatusOf(st);
 }
 
 bool File::SetPermissions(unsigned mode) {
   return ::fchmod(Fd_, static_cast<mode_t>(mode)) == 0;
 }
 
-std::optional<std::time_t> File::ModificationSeconds() const {
-  struct stat st {};
-  if (::fstat(Fd_, &st) != 0)
+std::optional<DosDateTime> File::ModificationStamp() const {
+  const auto status = Status();
+  if (!status)
     return std::nullopt;
-  return st.st_mtim.tv_sec;
+  return DosDateTimeFromUnix(status->ModifiedSeconds);
 }
 
-std::optional<DosDateTime> File::ModificationStamp() const {
-  const auto seconds = ModificationSeconds();
-  if (!seconds)
-    return std::nullopt;
-  return DosDateTimeFromUnix(*seconds);
+bool File::Rewind() {
+  return ::lseek(Fd_, 0, SEEK_SET) == 0;
 }
 
 bool File::SetModificationStamp(DosDateTime stamp) {
@@ -125,8 +121,21 @@ bool File::SetModificationStamp(DosDateTime stamp) {
   return ::futimens(Fd_, times) == 0;
 }
 
-bool ReplacementFile::Create(const std::string& target) {
+bool ReplacementFile::Create(const std::string& target, bool directWhenNew) {
   Discard();
+  Target_ = target;
+  if (directWhenNew) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd >= 0) {
+      Stream_ = File::Adopt(fd);
+      TempPath_ = target;
+      Direct_ = true;
+      return true;
+    }
+    if (errno != EEXIST)
+      return false;
+  }
+  Direct_ = false;
   // A short fixed-pattern name, so that even a 255-byte leaf name leaves room for it, and a leading dot
   // so that a web server's listing or a backup folder view passes over it.
   static thread_local std::minstd_rand random(static_cast<unsigned>(::getpid()) ^ std::random_device{}());
@@ -140,7 +149,6 @@ bool ReplacementFile::Create(const std::string& target) {
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd >= 0) {
       Stream_ = File::Adopt(fd);
-      Target_ = target;
       TempPath_ = std::move(name);
       return true;
     }
@@ -159,7 +167,7 @@ bool ReplacementFile::Commit(bool flush) {
   }
   // close() can report a deferred write error (NFS, quota): such a file is not committed.
   const int closed = ::close(Stream_.Release());
-  if (closed != 0 || ::rename(TempPath_.c_str(), Target_.c_str()) != 0) {
+  if (closed != 0 || (!Direct_ && ::rename(TempPath_.c_str(), Target_.c_str()) != 0)) {
     ::unlink(TempPath_.c_str());
     TempPath_.clear();
     return false;

@@ -12,12 +12,20 @@
 
 namespace vostrelund {
 
+// What fstat says of an open file, as far as the program cares.
+struct FileStatus {
+  uint64_t Size = 0;
+  std::time_t ModifiedSeconds = 0;
+  long ModifiedNanoseconds = 0;
+  unsigned Permissions = 0;  // rwx for owner, group and others, and the set-id and sticky bits
+};
+
 // One open file, closed exactly once. Failures come back as values, never as exceptions.
 class File {
  public:
   File() = default;
   ~File() { Close(); }
-  File(File&& other) noexcept : Fd_(other.Fd_) { other.Fd_ = -1; }
+  File(File&& other) noexcept : Fd_(other.Fd_), Opened_(other.Opened_) { other.Fd_ = -1; }
   File& operator=(File&& other) noexcept;
   File(const File&) = delete;
   File& operator=(const File&) = delete;
@@ -49,17 +57,18 @@ class File {
   // Writes every byte; false on any error.
   bool WriteAll(const void* data, size_t size);
 
-  std::optional<uint64_t> Size() const;
-  // The permission bits (rwx for owner, group, others, and the set-id and sticky bits).
-  std::optional<unsigned> Permissions() const;
+  // The file as it is now.
+  std::optional<FileStatus> Status() const;
+  // The file as it was when OpenForReading opened it.
+  const FileStatus& Opened() const { return Opened_; }
   bool SetPermissions(unsigned mode);
   std::optional<DosDateTime> ModificationStamp() const;
-  // The modification time in whole seconds since the epoch.
-  std::optional<std::time_t> ModificationSeconds() const;
+  bool Rewind();
   bool SetModificationStamp(DosDateTime stamp);
 
  private:
   int Fd_ = -1;
+  FileStatus Opened_;
 };
 
 // A new version of a file, written beside it under a temporary name and renamed over it only once it
@@ -71,8 +80,10 @@ class ReplacementFile {
   ReplacementFile(const ReplacementFile&) = delete;
   ReplacementFile& operator=(const ReplacementFile&) = delete;
 
-  // Creates the temporary file in the target's folder. False when it cannot be created.
-  bool Create(const std::string& target);
+  // Creates the temporary file in the target's folder. False when it cannot be created. With
+  // `directWhenNew`, a target that does not exist yet is written in place: there is no old file to keep,
+  // and a failed write removes it again.
+  bool Create(const std::string& target, bool directWhenNew = false);
   File& Stream() { return Stream_; }
   // Renames the finished file over the target; `flush` makes the data durable first. On failure the
   // temporary file is removed and the target is untouched.
@@ -82,7 +93,8 @@ class ReplacementFile {
  private:
   File Stream_;
   std::string Target_;
-  std::string TempPath_;
+  std::string TempPath_;  // what Discard removes: the temporary file, or the new target written in place
+  bool Direct_ = false;
 };
 
 enum class EntryKind { File, Folder, Other };

@@ -21,9 +21,12 @@ std::string SizeText(uint64_t bytes);
 // Copies move through one buffer that an operation takes once and reuses for every file.
 inline constexpr size_t kCopyBufferSize = 65536;
 inline constexpr size_t kCopyChunkSize = 65535;
-using CopyBuffer = std::vector<char>;
+struct CopyBuffer {
+  std::vector<char> Bytes = std::vector<char>(kCopyBufferSize);
+  std::vector<char> Other;  // the second side of a comparison, taken when first needed
+};
 inline CopyBuffer MakeCopyBuffer() {
-  return CopyBuffer(kCopyBufferSize);
+  return CopyBuffer();
 }
 
 struct CopyResult {
@@ -48,10 +51,15 @@ struct FileCopy {
   uint64_t Bytes = 0;
 };
 
-// CopyWithTimestamp from one path to another through a temporary file beside the target that is
-// renamed over it only when the copy is complete: a failed copy never replaces a good file.
+// CopyWithTimestamp from one path to another. An existing target is replaced through a temporary file
+// beside it, renamed over it only when the copy is complete: a failed copy never replaces a good file. A
+// new target is written in place and removed again if the copy fails.
 FileCopy CopyFileWithTimestamp(const std::string& source, const std::string& target, CopyBuffer& buffer);
 // The same from a source already open for reading.
 FileCopy CopyFileWithTimestamp(File& source, const std::string& target, CopyBuffer& buffer);
+
+// The same, except that a target that already holds the source's bytes, stamp and permissions is left as
+// it is: replacing it would change nothing but cost a write and a rename.
+FileCopy RefreshFileWithTimestamp(const std::string& source, const std::string& target, CopyBuffer& buffer);
 
 }  // namespace vostrelund

@@ -47,8 +47,8 @@ void ConfigData::LoadFileList() {
 }
 
 bool ConfigData::SaveFileList() {
-  const bool unchanged = SavedFile_ && Files_.Revision() == SavedRevision_ &&
-                         IdentityOf(Locations_.ListFile) == SavedFile_;
+  const bool unchanged =
+      SavedFile_ && Files_.Revision() == SavedRevision_ && IdentityOf(Locations_.ListFile) == SavedFile_;
   if (!unchanged) {
     if (!WriteListFile(Locations_.ListFile, Files_)) {
       Dialogs_.ShowError("Error: Vostrelund cannot save your file list", "Fatal error!");

@@ -25,7 +25,7 @@ WatchListEditor::Outcome WatchListEditor::AddFile(const std::string& leaf, const
   }
   for (const size_t same : list.FindSameFile(leaf, folder))
     list.BatchRemove(same);
-  const FileCopy copy = CopyFileWithTimestamp(path, Data_.BackupPath(path), buffer);
+  const FileCopy copy = RefreshFileWithTimestamp(path, Data_.BackupPath(path), buffer);
   switch (copy.Status) {
     case CopyStatus::SourceUnreadable:
       Dialogs_.ShowError("Error: File cannot be read: " + leaf, caption);

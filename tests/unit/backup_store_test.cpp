@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <functional>
+
 #include "test_support.h"
 
 namespace vostrelund {
@@ -215,6 +217,67 @@ TEST(CopyFileWithTimestamp, ReplacesAnExistingCopyWholeWithTheSourcePermissions)
     EXPECT_EQ(st.st_mode & 07777, mode);
   }
   ::umask(mask);
+}
+
+}  // namespace
+}  // namespace vostrelund
+
+namespace vostrelund {
+namespace {
+
+TEST(CopyFileWithTimestamp, ANewTargetThatFailsHalfWayIsRemovedAgain) {
+  TempDir dir;
+  CopyBuffer buffer = MakeCopyBuffer();
+  WriteAll(dir / "source", test::PatternBytes(300000));
+  {
+    test::FileSizeLimit disk(100000);
+    EXPECT_EQ(CopyFileWithTimestamp(dir / "source", dir / "new", buffer).Status, CopyStatus::CopyFailed);
+  }
+  EXPECT_EQ(test::ListFolder(dir.Path()), std::vector<std::string>{"source"});
+}
+
+TEST(RefreshFileWithTimestamp, LeavesAnIdenticalCopyAloneAndReplacesAnyOther) {
+  TempDir dir;
+  CopyBuffer buffer = MakeCopyBuffer();
+  const std::string content = test::PatternBytes(200000, 3);
+  WriteAll(dir / "source", content);
+  ASSERT_EQ(CopyFileWithTimestamp(dir / "source", dir / "copy", buffer).Status, CopyStatus::Copied);
+  struct stat before {};
+  ASSERT_EQ(stat((dir / "copy").c_str(), &before), 0);
+
+  const FileCopy same = RefreshFileWithTimestamp(dir / "source", dir / "copy", buffer);
+  EXPECT_EQ(same.Status, CopyStatus::Copied);
+  EXPECT_EQ(same.Bytes, content.size());
+  struct stat after {};
+  ASSERT_EQ(stat((dir / "copy").c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);  // not replaced
+
+  // Each of these makes the copy differ from what a fresh copy would be; the refresh must replace it.
+  const std::function<void()> damages[] = {
+      [&] {  // one byte, same length and stamp
+        std::string bytes = content;
+        bytes[150000] ^= 1;
+        WriteAll(dir / "copy", bytes);
+        const timespec times[2] = {{0, UTIME_OMIT}, before.st_mtim};
+        utimensat(AT_FDCWD, (dir / "copy").c_str(), times, 0);
+      },
+      [&] {  // the stamp only
+        const timespec times[2] = {{0, UTIME_OMIT}, {before.st_mtim.tv_sec - 4, 0}};
+        utimensat(AT_FDCWD, (dir / "copy").c_str(), times, 0);
+      },
+      [&] { ::chmod((dir / "copy").c_str(), 0600); },  // the permissions only
+      [&] { WriteAll(dir / "copy", content.substr(1)); },
+  };
+  for (size_t i = 0; i < std::size(damages); ++i) {
+    ASSERT_EQ(CopyFileWithTimestamp(dir / "source", dir / "copy", buffer).Status, CopyStatus::Copied);
+    damages[i]();
+    EXPECT_EQ(RefreshFileWithTimestamp(dir / "source", dir / "copy", buffer).Status, CopyStatus::Copied);
+    File source = File::OpenForReading(dir / "source");
+    File copy = File::OpenForReading(dir / "copy");
+    EXPECT_EQ(ReadAll(dir / "copy"), content) << i;
+    EXPECT_EQ(copy.Opened().Permissions, source.Opened().Permissions) << i;
+    EXPECT_EQ(copy.ModificationStamp(), source.ModificationStamp()) << i;
+  }
 }
 
 }  // namespace

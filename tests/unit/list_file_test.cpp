@@ -176,11 +176,12 @@ TEST_F(ListFileStore, EmptyAndMissingFiles) {
 }
 
 TEST_F(ListFileStore, WritesAgainOnlyWhenTheRowsOrTheFileChanged) {
-  for (const WatchedFile& row : ManyRows(3)) Data.Files().Insert(row);
+  for (const WatchedFile& row : ManyRows(3))
+    Data.Files().Insert(row);
   ASSERT_TRUE(Data.SaveFileList());
   const auto written = IdentityOf(Data.Locations().ListFile);
   ASSERT_TRUE(Data.SaveFileList());
-  EXPECT_EQ(IdentityOf(Data.Locations().ListFile), written);  // the very same file, not rewritten
+  EXPECT_EQ(IdentityOf(Data.Locations().ListFile), written);        // the very same file, not rewritten
   Data.Files().SetActionHistory(1, Data.Files().ActionHistory(1));  // the same text is no change
   ASSERT_TRUE(Data.SaveFileList());
   EXPECT_EQ(IdentityOf(Data.Locations().ListFile), written);
@@ -198,7 +199,8 @@ TEST_F(ListFileStore, WritesAgainOnlyWhenTheRowsOrTheFileChanged) {
   // a file that was loaded is written afresh once, in order
   WatchList reversed(ByteOrder());
   std::string bytes;
-  for (size_t i = Data.Files().Size(); i-- > 0;) AppendListRow(bytes, Data.Files().Row(i), PathStyle::Posix());
+  for (size_t i = Data.Files().Size(); i-- > 0;)
+    AppendListRow(bytes, Data.Files().Row(i), PathStyle::Posix());
   WriteAll(Data.Locations().ListFile, bytes);
   Data.LoadFileList();
   ASSERT_TRUE(Data.SaveFileList());

@@ -236,7 +236,7 @@ TEST_F(Countdown, ADamagedFileIsRestoredFromTheTickToTheLog) {
   Options().CheckDates = true;
   Guard.MainTimerTimer();  // the first tick after start-up checks at once
   EXPECT_EQ(History(Page), "Checked (OK)");
-  const std::time_t reference = *File::OpenForReading(Page).ModificationSeconds();
+  const std::time_t reference = File::OpenForReading(Page).Opened().ModifiedSeconds;
 
   WriteAll(Page, "<h1>defaced</h1>");
   SetMtime(Page, reference + 60);

@@ -102,8 +102,10 @@ namespace {
 
 TEST(WatchListBatch, EndsWithTheRowsInsertingAndRemovingOneByOneWouldGive) {
   std::vector<WatchedFile> start, added;
-  for (int i = 0; i < 60; ++i) start.push_back(Row("n" + std::to_string(i % 13), "/s" + std::to_string(i % 7) + "/"));
-  for (int i = 0; i < 40; ++i) added.push_back(Row("n" + std::to_string(i % 17), "/t" + std::to_string(i % 5) + "/"));
+  for (int i = 0; i < 60; ++i)
+    start.push_back(Row("n" + std::to_string(i % 13), "/s" + std::to_string(i % 7) + "/"));
+  for (int i = 0; i < 40; ++i)
+    added.push_back(Row("n" + std::to_string(i % 17), "/t" + std::to_string(i % 5) + "/"));
   WatchList batched(ByteOrder(), PathStyle::Posix());
   WatchList single(ByteOrder(), PathStyle::Posix());
   batched.Assign(start);
@@ -111,10 +113,13 @@ TEST(WatchListBatch, EndsWithTheRowsInsertingAndRemovingOneByOneWouldGive) {
 
   batched.BeginBatch();
   std::vector<size_t> gone;
-  for (size_t i = 0; i < batched.Size(); i += 3) gone.push_back(i);
-  for (const size_t i : gone) batched.BatchRemove(i);
+  for (size_t i = 0; i < batched.Size(); i += 3)
+    gone.push_back(i);
+  for (const size_t i : gone)
+    batched.BatchRemove(i);
   EXPECT_EQ(batched.Size(), start.size());  // nothing lands before the batch ends
-  for (const WatchedFile& row : added) batched.BatchInsert(row);
+  for (const WatchedFile& row : added)
+    batched.BatchInsert(row);
   batched.EndBatch();
 
   single.RemoveRows(gone);
@@ -122,7 +127,8 @@ TEST(WatchListBatch, EndsWithTheRowsInsertingAndRemovingOneByOneWouldGive) {
   for (const WatchedFile& row : added) {
     // a later row for the same file replaces the one added earlier
     for (const size_t i : single.FindSameFile(row.LeafName, row.FolderPath)) {
-      if (std::find(seen.begin(), seen.end(), row.FolderPath + row.LeafName) != seen.end()) single.Remove(i);
+      if (std::find(seen.begin(), seen.end(), row.FolderPath + row.LeafName) != seen.end())
+        single.Remove(i);
     }
     seen.push_back(row.FolderPath + row.LeafName);
     single.Insert(row);
