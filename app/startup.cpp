@@ -1,30 +1,57 @@
 #include "app/startup.h"
 
 #include <QMessageBox>
+#include <QSystemTrayIcon>
 #include <exception>
-#include <memory>
 
 #include "app/application.h"
 #include "app/single_instance.h"
+#include "checker/checker.h"
 #include "platform/file_system.h"
 #include "storage/config_data.h"
+#include "storage/watch_editor.h"
+#include "ui/alert_form.h"
 #include "ui/config_form.h"
 #include "ui/main_form.h"
 #include "ui/message_boxes.h"
 #include "ui/name_collation.h"
+#include "ui/progress_forms.h"
 
 namespace vostrelund {
 
 namespace {
 
 int RunStarted(Application& app) {
-  auto mainForm = std::make_unique<TMainForm>();
-  auto configForm = std::make_unique<TConfigForm>();
-  MessageBoxes messages(configForm.get());
-  ConfigData data(FileLocations::FromExecutable(ExecutablePath()), LocaleNameOrder(), *configForm, messages);
+  // The splash screen's place: shown modally and destroyed before any other window exists.
+
+  // The windows, in their order; then the core that drives them.
+  TMainForm mainForm;
+  TConfigForm configForm;
+  MessageBoxes messages(&configForm);
+  ConfigData data(FileLocations::FromExecutable(ExecutablePath()), LocaleNameOrder(), configForm, messages);
+  TCheckForm checkForm;
+  TBackupForm backupForm;
+  TAlertForm alertForm(checkForm);
+  TFixForm fixForm;
+  WatchListEditor editor(data, messages, mainForm, configForm);
+  Checker checker(data, {configForm, messages, configForm, mainForm, mainForm, checkForm, backupForm, fixForm,
+                         alertForm});
+  alertForm.Attach(checker.Alerts());
+  configForm.Attach(data, editor, checker);
+  data.SetSettingsListener(&checker);
+
+  // What the configuration window does when it is created.
   data.LoadSettings();
+  mainForm.SetPauseEnabled(data.CurrentSettings().PausingEnabled);
   data.LoadFileList();
-  // Nothing is shown: the program lives as its notification-area icon.
+  configForm.RefreshFileIcons();
+
+  mainForm.Attach(configForm, alertForm, checker);  // MainTimer runs from here: the first tick checks
+  // Nothing is shown: the program lives as its notification-area icon. Without one, the configuration
+  // window is the way in.
+  const bool tray = QSystemTrayIcon::isSystemTrayAvailable();
+  configForm.SetTrayAvailable(tray);
+  if (!tray) configForm.show();
   return app.exec();
 }
 

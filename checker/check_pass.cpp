@@ -115,6 +115,7 @@ void Checker::RunCheckPass(bool compareDates, bool compareData, bool reportMissi
   CheckCancelled = false;
   CheckRunning = false;
   status.SetStatusText(kActivityPanel, "");
+  Views_.Config.Repaint();  // the rows' new histories
   Alerts_.CheckPassEnded();
   if (!Alerts_.IsVisible())
     Views_.MainTimer.Start();

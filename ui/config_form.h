@@ -1,29 +1,83 @@
 #pragma once
 
+#include <QAction>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QStatusBar>
+#include <QTableView>
+#include <QToolButton>
 #include <array>
 
 #include "storage/views.h"
 
 namespace vostrelund {
 
-// The configuration window: the watch list, the commands and the status bar in which every operation
-// reports.
-class TConfigForm : public QMainWindow, public StatusView {
+class Checker;
+class ConfigData;
+class WatchListEditor;
+class WatchListModel;
+
+// The configuration window: the watch list as a table, every command on it and on the checker, and the
+// status bar in which every operation reports.
+class TConfigForm : public QMainWindow, public StatusView, public ConfigWindowView {
   Q_OBJECT
 
  public:
   explicit TConfigForm(QWidget* parent = nullptr);
+  ~TConfigForm() override;
 
+  // Connects the window to the data it shows and the operations behind its commands.
+  void Attach(ConfigData& data, WatchListEditor& editor, Checker& checker);
+  // Without a notification area the window is the program's only way in: it is shown at start and its
+  // close box minimises it.
+  void SetTrayAvailable(bool available) { TrayAvailable_ = available; }
+
+  // StatusView
   void SetStatusText(StatusPanel panel, const std::string& text) override;
   QString StatusText(StatusPanel panel) const { return Panels_[panel]->text(); }
+  // ConfigWindowView
+  void SetEnabled(bool enabled) override;
+  void SetBusyCursor(bool busy) override;
+  void Repaint() override;
+  void RefreshFileIcons() override;
+  std::vector<size_t> SelectedRows() const override;
+  void SetCaption(const std::string& caption) override;
+  void SetViewLogEnabled(bool enabled) override;
 
+  // The commands.
+  void SpeedButton1Click();        // add files
+  void Addfolderstructure1Click();  // add folder structure
+  void Deletefile1Click();          // remove from backup
+  void Backupnow1Click();
+  void Pause1Click();
+  void Closeconfiguration1Click();
+  void Stopexit1Click();
+  void Checkfix1Click();
+
+  QTableView* FilesView;
   QStatusBar* StatusBar;
+  QMenu* ListPopup;
+  QAction* Pause1;
+  QAction* Viewlog1;
+  std::array<QToolButton*, 7> ToolButtons{};
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void BuildToolBar(QWidget* bar);
+  void BuildMenus();
+
+  ConfigData* Data_ = nullptr;
+  WatchListEditor* Editor_ = nullptr;
+  Checker* Checker_ = nullptr;
+  WatchListModel* Model_ = nullptr;
   std::array<QLabel*, 3> Panels_{};
+  bool TrayAvailable_ = true;
 };
 
 }  // namespace vostrelund
