@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include <QFont>
 #include <QMessageBox>
 #include <exception>
 
@@ -8,6 +9,10 @@ namespace vostrelund {
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName("vostrelund");
   setQuitOnLastWindowClosed(false);
+  // The windows are laid out for an 8-point face; the desktop's larger default would clip their captions.
+  QFont small = font();
+  small.setPointSize(8);
+  setFont(small);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

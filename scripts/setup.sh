@@ -9,7 +9,7 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev
 # the multimedia back ends play the alert sound; the xcb plugin draws the windows
 run_packages=(libqt6multimedia6 qt6-qpa-plugins)
 # a real X server with a notification area, for the end-to-end tests
-test_packages=(xvfb xauth xdotool trayer imagemagick x11-utils)
+test_packages=(xvfb xauth xdotool trayer imagemagick x11-utils python3)
 
 wanted=("${build_packages[@]}" "${run_packages[@]}")
 [ "${1:-run}" = test ] && wanted+=("${test_packages[@]}")

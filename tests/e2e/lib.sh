@@ -26,3 +26,32 @@ install_copy() {
   mkdir -p "$1"
   cp "$PROGRAM" "$1/vostrelund"
 }
+
+# watch_file GUARD_FOLDER PATH: puts a file on the guard's watch list as Add file(s) would: a backup copy
+# with the file's stamp (an even second, as the DOS packed form keeps it) and a row in the list file.
+watch_file() {
+  local guard=$1 path=$2
+  local name=${path//\//_}
+  name=${name//:/\~}
+  mkdir -p "$guard/Backup"
+  touch -d '2024-05-06 07:08:10' "$path"
+  cp -p "$path" "$guard/Backup/$name"
+  local size=$(( $(stat -c %s "$path") / 1024 ))
+  [ "$size" -eq 0 ] || size=$((size + 1))
+  printf '%s\0%s\0%s\0%s\0' "$(basename "$path")" "$(dirname "$path")/" "$size KB" "Not checked" \
+    >> "$guard/vostrelund.dta"
+}
+
+# settings GUARD_FOLDER INTERVAL LOG: a settings record (tag 26 07 00 44): dates and contents checked,
+# pausing allowed, sound on, auto fix on, the log kept at LOG.
+settings() {
+  local guard=$1 interval=$2 log=$3
+  python3 - "$guard/vostrelund.ini" "$interval" "$log" "$guard/alert.wav" <<'PY'
+import struct, sys
+path, interval, log, sound = sys.argv[1], int(sys.argv[2]), sys.argv[3].encode(), sys.argv[4].encode()
+record = struct.pack('<II', 0x44000726, interval) + bytes([1, 1, 0, 1, 0, 1])
+record += sound.ljust(260, b'\0') + bytes([1, 1]) + log.ljust(260, b'\0')
+assert len(record) == 536
+open(path, 'wb').write(record)
+PY
+}
