@@ -51,7 +51,8 @@ int RunStarted(Application& app) {
   // window is the way in.
   const bool tray = QSystemTrayIcon::isSystemTrayAvailable();
   configForm.SetTrayAvailable(tray);
-  if (!tray) configForm.show();
+  if (!tray)
+    configForm.show();
   return app.exec();
 }
 

@@ -7,7 +7,8 @@
 namespace {
 
 void Put(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+  for (int i = 0; i < bytes; ++i)
+    out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
 }  // namespace
@@ -36,19 +37,23 @@ int main(int argc, char** argv) {
   }
   const auto dataBytes = static_cast<uint32_t>(samples.size() * 2);
   std::vector<uint8_t> wav;
-  for (const char c : {'R', 'I', 'F', 'F'}) wav.push_back(static_cast<uint8_t>(c));
+  for (const char c : {'R', 'I', 'F', 'F'})
+    wav.push_back(static_cast<uint8_t>(c));
   Put(wav, 36 + dataBytes, 4);
-  for (const char c : {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '}) wav.push_back(static_cast<uint8_t>(c));
-  Put(wav, 16, 4);           // format chunk size
-  Put(wav, 1, 2);            // PCM
-  Put(wav, 1, 2);            // mono
-  Put(wav, kRate, 4);        // sample rate
-  Put(wav, kRate * 2, 4);    // byte rate
-  Put(wav, 2, 2);            // block align
-  Put(wav, 16, 2);           // bits per sample
-  for (const char c : {'d', 'a', 't', 'a'}) wav.push_back(static_cast<uint8_t>(c));
+  for (const char c : {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '})
+    wav.push_back(static_cast<uint8_t>(c));
+  Put(wav, 16, 4);         // format chunk size
+  Put(wav, 1, 2);          // PCM
+  Put(wav, 1, 2);          // mono
+  Put(wav, kRate, 4);      // sample rate
+  Put(wav, kRate * 2, 4);  // byte rate
+  Put(wav, 2, 2);          // block align
+  Put(wav, 16, 2);         // bits per sample
+  for (const char c : {'d', 'a', 't', 'a'})
+    wav.push_back(static_cast<uint8_t>(c));
   Put(wav, dataBytes, 4);
-  for (const int16_t s : samples) Put(wav, static_cast<uint16_t>(s), 2);
+  for (const int16_t s : samples)
+    Put(wav, static_cast<uint16_t>(s), 2);
   std::FILE* out = std::fopen(argv[1], "wb");
   if (out == nullptr || std::fwrite(wav.data(), 1, wav.size(), out) != wav.size() || std::fclose(out) != 0) {
     std::perror(argv[1]);

@@ -14,8 +14,8 @@
 namespace vostrelund {
 
 TAlertForm::TAlertForm(const TCheckForm& checkForm)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                           Qt::WindowStaysOnTopHint),
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       CheckForm_(checkForm) {
   setObjectName("TAlertForm");
   setWindowTitle("Alert!");
@@ -73,7 +73,9 @@ void TAlertForm::Attach(AlertDialog& logic) {
 }
 
 // A caption's '&' is shown as it is, not taken as a mnemonic.
-void TAlertForm::SetFixCaption(const std::string& caption) { FixButton->setText(FromBytes(caption).replace("&", "&&")); }
+void TAlertForm::SetFixCaption(const std::string& caption) {
+  FixButton->setText(FromBytes(caption).replace("&", "&&"));
+}
 
 void TAlertForm::SetIgnoreCaption(const std::string& caption) {
   IgnoreButton->setText(FromBytes(caption).replace("&", "&&"));
@@ -103,7 +105,8 @@ void TAlertForm::Show() {
 }
 
 void TAlertForm::Repaint() {
-  if (isVisible()) repaint();
+  if (isVisible())
+    repaint();
 }
 
 void TAlertForm::PlaySound(const std::string& path) {
@@ -114,7 +117,8 @@ void TAlertForm::PlaySound(const std::string& path) {
 }
 
 void TAlertForm::closeEvent(QCloseEvent* event) {
-  if (Logic_ != nullptr) Logic_->FormCloseQuery();
+  if (Logic_ != nullptr)
+    Logic_->FormCloseQuery();
   event->accept();
 }
 

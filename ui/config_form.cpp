@@ -90,6 +90,9 @@ void TConfigForm::BuildToolBar(QWidget* bar) {
       {"SpeedButton5", "Check / fix", ToolPicture::CheckFix, 320, &TConfigForm::Checkfix1Click},
       {"SpeedButton6", "Stop (exit)", ToolPicture::StopExit, 500, &TConfigForm::Stopexit1Click},
   };
+  // The captions must fit 65 pixels: no padding around them, and a face a little smaller than the
+  // desktop's sans-serif 8 point, which is wider than the face these buttons were laid out for.
+  bar->setStyleSheet("QToolButton { padding: 0px; margin: 0px; font-size: 10px; }");
   for (size_t i = 0; i < std::size(buttons); ++i) {
     const Button& b = buttons[i];
     auto* button = new QToolButton(bar);
@@ -100,16 +103,19 @@ void TConfigForm::BuildToolBar(QWidget* bar) {
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
     button->setGeometry(b.X, 4, 65, 57);
-    if (b.Command != nullptr) connect(button, &QToolButton::clicked, this, b.Command);
+    if (b.Command != nullptr)
+      connect(button, &QToolButton::clicked, this, b.Command);
     ToolButtons[i] = button;
   }
 }
 
 void TConfigForm::BuildMenus() {
-  const auto item = [this](QMenu* menu, const char* name, const char* caption, void (TConfigForm::*command)()) {
+  const auto item = [this](QMenu* menu, const char* name, const char* caption,
+                           void (TConfigForm::*command)()) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
-    if (command != nullptr) connect(action, &QAction::triggered, this, command);
+    if (command != nullptr)
+      connect(action, &QAction::triggered, this, command);
     return action;
   };
   QMenu* file = menuBar()->addMenu("&File");
@@ -153,14 +159,17 @@ void TConfigForm::Attach(ConfigData& data, WatchListEditor& editor, Checker& che
   QHeaderView* header = FilesView->horizontalHeader();
   header->setSectionResizeMode(QHeaderView::Fixed);
   const int widths[] = {150, 200, 80, 120};
-  for (int column = 0; column < 4; ++column) header->resizeSection(column, widths[column]);
+  for (int column = 0; column < 4; ++column)
+    header->resizeSection(column, widths[column]);
 }
 
 void TConfigForm::SetStatusText(StatusPanel panel, const std::string& text) {
   Panels_[panel]->setText(FromBytes(text));
 }
 
-void TConfigForm::SetEnabled(bool enabled) { setEnabled(enabled); }
+void TConfigForm::SetEnabled(bool enabled) {
+  setEnabled(enabled);
+}
 
 void TConfigForm::SetBusyCursor(bool busy) {
   if (busy) {
@@ -171,17 +180,21 @@ void TConfigForm::SetBusyCursor(bool busy) {
 }
 
 void TConfigForm::Repaint() {
-  if (Model_ != nullptr) Model_->TextsChanged();
-  if (isVisible()) repaint();
+  if (Model_ != nullptr)
+    Model_->TextsChanged();
+  if (isVisible())
+    repaint();
 }
 
 void TConfigForm::RefreshFileIcons() {
-  if (Model_ != nullptr) Model_->Reset();
+  if (Model_ != nullptr)
+    Model_->Reset();
 }
 
 std::vector<size_t> TConfigForm::SelectedRows() const {
   std::vector<size_t> rows;
-  if (FilesView->selectionModel() == nullptr) return rows;
+  if (FilesView->selectionModel() == nullptr)
+    return rows;
   for (const QModelIndex& index : FilesView->selectionModel()->selectedRows()) {
     rows.push_back(static_cast<size_t>(index.row()));
   }
@@ -189,26 +202,42 @@ std::vector<size_t> TConfigForm::SelectedRows() const {
   return rows;
 }
 
-void TConfigForm::SetCaption(const std::string& caption) { setWindowTitle(FromBytes(caption)); }
+void TConfigForm::SetCaption(const std::string& caption) {
+  setWindowTitle(FromBytes(caption));
+}
 
-void TConfigForm::SetViewLogEnabled(bool enabled) { Viewlog1->setEnabled(enabled); }
+void TConfigForm::SetViewLogEnabled(bool enabled) {
+  Viewlog1->setEnabled(enabled);
+}
 
-void TConfigForm::SpeedButton1Click() { Editor_->SpeedButton1Click(); }
+void TConfigForm::SpeedButton1Click() {
+  Editor_->SpeedButton1Click();
+}
 
-void TConfigForm::Addfolderstructure1Click() { Editor_->Addfolderstructure1Click(); }
+void TConfigForm::Addfolderstructure1Click() {
+  Editor_->Addfolderstructure1Click();
+}
 
-void TConfigForm::Deletefile1Click() { Editor_->Deletefile1Click(); }
+void TConfigForm::Deletefile1Click() {
+  Editor_->Deletefile1Click();
+}
 
-void TConfigForm::Backupnow1Click() { Checker_->RunBackupNow(); }
+void TConfigForm::Backupnow1Click() {
+  Checker_->RunBackupNow();
+}
 
 void TConfigForm::Pause1Click() {
   // The item has already toggled its mark: the new mark is the state asked for.
   Checker_->SetPaused(Pause1->isChecked());
 }
 
-void TConfigForm::Closeconfiguration1Click() { close(); }
+void TConfigForm::Closeconfiguration1Click() {
+  close();
+}
 
-void TConfigForm::Stopexit1Click() { Checker_->StopAndExit(); }
+void TConfigForm::Stopexit1Click() {
+  Checker_->StopAndExit();
+}
 
 void TConfigForm::Checkfix1Click() {
   const Settings& settings = Data_->CurrentSettings();
@@ -217,12 +246,14 @@ void TConfigForm::Checkfix1Click() {
 
 void TConfigForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (event->spontaneous() || Data_ == nullptr) return;
+  if (event->spontaneous() || Data_ == nullptr)
+    return;
   // Every showing reads the list file afresh.
   Data_->LoadFileList();
   RefreshFileIcons();
   std::string caption = kConfigCaption;
-  if (Checker_->Paused) caption += " - [PAUSED]";
+  if (Checker_->Paused)
+    caption += " - [PAUSED]";
   SetCaption(caption);
 }
 
@@ -240,7 +271,8 @@ void TConfigForm::closeEvent(QCloseEvent* event) {
 void TConfigForm::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   // Activation looks the icons up again, keeping the selection.
-  if (event->type() == QEvent::ActivationChange && isActiveWindow() && Model_ != nullptr) Model_->RefreshIcons();
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && Model_ != nullptr)
+    Model_->RefreshIcons();
 }
 
 bool TConfigForm::eventFilter(QObject* watched, QEvent* event) {

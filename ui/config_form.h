@@ -46,7 +46,7 @@ class TConfigForm : public QMainWindow, public StatusView, public ConfigWindowVi
   void SetViewLogEnabled(bool enabled) override;
 
   // The commands.
-  void SpeedButton1Click();        // add files
+  void SpeedButton1Click();         // add files
   void Addfolderstructure1Click();  // add folder structure
   void Deletefile1Click();          // remove from backup
   void Backupnow1Click();

@@ -41,11 +41,14 @@ TMainForm::TMainForm() : QWidget(nullptr, Qt::Tool) {
   TrayIcon->setToolTip("Tessaryne Vostrelund");
   // The menu is opened by hand, so that no click opens it while the alert dialog is up.
   connect(TrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-    if (reason == QSystemTrayIcon::Trigger) TrayIconMouseDown(Qt::LeftButton, QCursor::pos());
-    if (reason == QSystemTrayIcon::Context) TrayIconMouseDown(Qt::RightButton, QCursor::pos());
+    if (reason == QSystemTrayIcon::Trigger)
+      TrayIconMouseDown(Qt::LeftButton, QCursor::pos());
+    if (reason == QSystemTrayIcon::Context)
+      TrayIconMouseDown(Qt::RightButton, QCursor::pos());
   });
   // Without a notification area show() still "succeeds" with an icon nobody sees.
-  if (QSystemTrayIcon::isSystemTrayAvailable()) TrayIcon->show();
+  if (QSystemTrayIcon::isSystemTrayAvailable())
+    TrayIcon->show();
 
   MainTimer = new QTimer(this);
   MainTimer->setObjectName("MainTimer");
@@ -60,16 +63,20 @@ void TMainForm::Attach(TConfigForm& config, TAlertForm& alert, Checker& checker)
   MainTimer->start();
 }
 
-void TMainForm::SetTrayImage(int index) { TrayIcon->setIcon(TrayImages_[index == 1 ? 1 : 0]); }
+void TMainForm::SetTrayImage(int index) {
+  TrayIcon->setIcon(TrayImages_[index == 1 ? 1 : 0]);
+}
 
 void TMainForm::SetPauseChecked(bool checked) {
   Pause1->setChecked(checked);
-  if (Config_ != nullptr) Config_->Pause1->setChecked(checked);
+  if (Config_ != nullptr)
+    Config_->Pause1->setChecked(checked);
 }
 
 void TMainForm::SetPauseEnabled(bool enabled) {
   Pause1->setEnabled(enabled);
-  if (Config_ != nullptr) Config_->Pause1->setEnabled(enabled);
+  if (Config_ != nullptr)
+    Config_->Pause1->setEnabled(enabled);
 }
 
 void TMainForm::Close() {
@@ -78,11 +85,13 @@ void TMainForm::Close() {
 }
 
 void TMainForm::Start() {
-  if (!MainTimer->isActive()) MainTimer->start();  // a running timer keeps its period
+  if (!MainTimer->isActive())
+    MainTimer->start();  // a running timer keeps its period
 }
 
 void TMainForm::TrayIconMouseDown(Qt::MouseButton button, const QPoint& at) {
-  if (Alert_->isVisible()) return;
+  if (Alert_->isVisible())
+    return;
   // An operation waits in a message box: its list must not be reloaded or changed underneath it.
   if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal != SetupForm_) {
     modal->raise();
@@ -117,12 +126,20 @@ void TMainForm::Restore1Click() {
 
 // The same check as the configuration window's "Check / fix": both comparisons as set up, with the
 // progress window and the missing-backup message.
-void TMainForm::Checknow1Click() { Config_->Checkfix1Click(); }
+void TMainForm::Checknow1Click() {
+  Config_->Checkfix1Click();
+}
 
-void TMainForm::Backupnow1Click() { Checker_->RunBackupNow(); }
+void TMainForm::Backupnow1Click() {
+  Checker_->RunBackupNow();
+}
 
-void TMainForm::Pause1Click() { Checker_->SetPaused(Pause1->isChecked()); }
+void TMainForm::Pause1Click() {
+  Checker_->SetPaused(Pause1->isChecked());
+}
 
-void TMainForm::Stopexit1Click() { Checker_->StopAndExit(); }
+void TMainForm::Stopexit1Click() {
+  Checker_->StopAndExit();
+}
 
 }  // namespace vostrelund

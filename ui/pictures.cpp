@@ -170,13 +170,15 @@ QPixmap DrawTool(ToolPicture picture, int size) {
 
 QIcon TrayImage(int index) {
   QIcon icon;
-  for (const int size : {16, 22, 24, 32, 48, 64}) icon.addPixmap(DrawTrayImage(size, index == 1));
+  for (const int size : {16, 22, 24, 32, 48, 64})
+    icon.addPixmap(DrawTrayImage(size, index == 1));
   return icon;
 }
 
 QIcon ToolImage(ToolPicture picture) {
   QIcon icon;
-  for (const int size : {16, 24, 32, 48}) icon.addPixmap(DrawTool(picture, size));
+  for (const int size : {16, 24, 32, 48})
+    icon.addPixmap(DrawTool(picture, size));
   return icon;
 }
 

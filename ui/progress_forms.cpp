@@ -46,9 +46,13 @@ TProgressForm::TProgressForm(const Layout& layout, Qt::WindowFlags flags) : QWid
   Progress->setGeometry(layout.ProgressAt);
 }
 
-void TProgressForm::SetStatus(const std::string& text) { FileLine->setText(FromBytes(text)); }
+void TProgressForm::SetStatus(const std::string& text) {
+  FileLine->setText(FromBytes(text));
+}
 
-void TProgressForm::SetProgress(int percent) { Progress->setValue(percent); }
+void TProgressForm::SetProgress(int percent) {
+  Progress->setValue(percent);
+}
 
 void TProgressForm::Show() {
   show();
@@ -58,32 +62,37 @@ void TProgressForm::Show() {
 }
 
 void TProgressForm::Repaint() {
-  if (!isVisible()) return;
-  if (SincePaint_.isValid() && SincePaint_.elapsed() < kPaintInterval) return;
+  if (!isVisible())
+    return;
+  if (SincePaint_.isValid() && SincePaint_.elapsed() < kPaintInterval)
+    return;
   repaint();
   SincePaint_.start();
 }
 
 TCheckForm::TCheckForm()
-    : TProgressForm({"TCheckForm", "Vostrelund check", "Checking site:", "Status", QSize(321, 74), CheckPicture(),
-                     QRect(24, 8, 44, 32), QRect(80, 8, 113, 15), QRect(80, 24, 217, 15), QRect(24, 48, 273, 16)},
-                    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
+    : TProgressForm(
+          {"TCheckForm", "Vostrelund check", "Checking site:", "Status", QSize(321, 74), CheckPicture(),
+           QRect(24, 8, 44, 32), QRect(80, 8, 113, 15), QRect(80, 24, 217, 15), QRect(24, 48, 273, 16)},
+          Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
   Status = FileLine;
   Centre(this);
 }
 
 TBackupForm::TBackupForm()
-    : TProgressForm({"TBackupForm", "Backup in progress", "Backup site:", "Status", QSize(265, 73), BackupPicture(),
-                     QRect(16, 8, 44, 32), QRect(75, 8, 86, 17), QRect(75, 24, 182, 15), QRect(8, 48, 249, 16)},
-                    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : TProgressForm(
+          {"TBackupForm", "Backup in progress", "Backup site:", "Status", QSize(265, 73), BackupPicture(),
+           QRect(16, 8, 44, 32), QRect(75, 8, 86, 17), QRect(75, 24, 182, 15), QRect(8, 48, 249, 16)},
+          Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   Status = FileLine;
   Centre(this);
 }
 
 TFixForm::TFixForm()
-    : TProgressForm({"TFixForm", "Fixing...", "Replacing files with backup...", "FileName", QSize(249, 72), QPixmap(),
-                     QRect(), QRect(16, 8, 225, 15), QRect(16, 24, 217, 15), QRect(16, 48, 217, 16)},
-                    Qt::Window) {
+    : TProgressForm(
+          {"TFixForm", "Fixing...", "Replacing files with backup...", "FileName", QSize(249, 72), QPixmap(),
+           QRect(), QRect(16, 8, 225, 15), QRect(16, 24, 217, 15), QRect(16, 48, 217, 16)},
+          Qt::Window) {
   FileName = FileLine;
   // an ordinary, sizeable window at its own place
   setMinimumSize(0, 0);

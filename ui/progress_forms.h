@@ -34,7 +34,7 @@ class TProgressForm : public QWidget, public ProgressView {
     const char* Label;
     const char* FileLineName;
     QSize Client;
-    QPixmap Picture;      // none for the fix window
+    QPixmap Picture;  // none for the fix window
     QRect PictureAt, LabelAt, FileLineAt, ProgressAt;
   };
   TProgressForm(const Layout& layout, Qt::WindowFlags flags);

@@ -6,7 +6,8 @@
 
 namespace vostrelund {
 
-WatchListModel::WatchListModel(const WatchList& list, QObject* parent) : QAbstractTableModel(parent), List_(list) {
+WatchListModel::WatchListModel(const WatchList& list, QObject* parent)
+    : QAbstractTableModel(parent), List_(list) {
   // The file's own type decides its icon; the provider need not ask the desktop for each file's details.
   Icons_.setOptions(QFileIconProvider::DontUseCustomDirectoryIcons);
 }
@@ -15,11 +16,14 @@ int WatchListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(List_.Size());
 }
 
-int WatchListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 4; }
+int WatchListModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : 4;
+}
 
 QVariant WatchListModel::data(const QModelIndex& index, int role) const {
   // A view may ask for a row that an operation has removed before the view was told.
-  if (!index.isValid() || static_cast<size_t>(index.row()) >= List_.Size()) return {};
+  if (!index.isValid() || static_cast<size_t>(index.row()) >= List_.Size())
+    return {};
   const auto row = static_cast<size_t>(index.row());
   if (role == Qt::DisplayRole) {
     switch (index.column()) {
@@ -49,7 +53,8 @@ QVariant WatchListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant WatchListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal) return {};
+  if (orientation != Qt::Horizontal)
+    return {};
   if (role == Qt::DisplayRole) {
     static const char* const kHeadings[] = {"Filename", "Path", "Size", "Action history"};
     return section >= 0 && section < 4 ? QString(kHeadings[section]) : QString();
@@ -67,7 +72,8 @@ void WatchListModel::Reset() {
 }
 
 void WatchListModel::TextsChanged() {
-  if (List_.Size() > 0) emit dataChanged(index(0, 1), index(static_cast<int>(List_.Size()) - 1, 3));
+  if (List_.Size() > 0)
+    emit dataChanged(index(0, 1), index(static_cast<int>(List_.Size()) - 1, 3));
 }
 
 }  // namespace vostrelund
@@ -76,7 +82,8 @@ namespace vostrelund {
 
 void WatchListModel::RefreshIcons() {
   IconCache_.clear();
-  if (List_.Size() > 0) emit dataChanged(index(0, 0), index(static_cast<int>(List_.Size()) - 1, 0), {Qt::DecorationRole});
+  if (List_.Size() > 0)
+    emit dataChanged(index(0, 0), index(static_cast<int>(List_.Size()) - 1, 0), {Qt::DecorationRole});
 }
 
 }  // namespace vostrelund

@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
+#include <stdexcept>
 
 #include "checker/checker.h"
 #include "platform/file_system.h"
@@ -132,13 +135,13 @@ TEST_F(Desktop, TheCountdownShowsTheSecondsLeftAndFixesAtZero) {
   Alert.Timer->setInterval(1);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !Alert.isVisible(); }, 10000));
   ASSERT_EQ(captions.size(), 200u);
-  EXPECT_EQ(captions[0], "Fix (auto fix in 20 sec)");    // tick 1
-  EXPECT_EQ(captions[9], "Fix (auto fix in 20 sec)");    // tick 10
-  EXPECT_EQ(captions[10], "Fix (auto fix in 19 sec)");   // tick 11
-  EXPECT_EQ(captions[189], "Fix (auto fix in 2 sec)");   // tick 190
-  EXPECT_EQ(captions[190], "Fix (auto fix in 1 sec)");   // tick 191
-  EXPECT_EQ(captions[198], "Fix (auto fix in 1 sec)");   // tick 199
-  EXPECT_EQ(captions[199], "Fixing...");                 // tick 200: the automatic fix
+  EXPECT_EQ(captions[0], "Fix (auto fix in 20 sec)");   // tick 1
+  EXPECT_EQ(captions[9], "Fix (auto fix in 20 sec)");   // tick 10
+  EXPECT_EQ(captions[10], "Fix (auto fix in 19 sec)");  // tick 11
+  EXPECT_EQ(captions[189], "Fix (auto fix in 2 sec)");  // tick 190
+  EXPECT_EQ(captions[190], "Fix (auto fix in 1 sec)");  // tick 191
+  EXPECT_EQ(captions[198], "Fix (auto fix in 1 sec)");  // tick 199
+  EXPECT_EQ(captions[199], "Fixing...");                // tick 200: the automatic fix
   EXPECT_EQ(ReadAll(page), "<h1>Welcome</h1>");
   EXPECT_EQ(Config.StatusText(kStatusPanel), " Status: [FIXED]");
   EXPECT_TRUE(Config.isEnabled());
@@ -233,13 +236,16 @@ TEST_F(Desktop, InsertAndDeleteInTheListAddAndRemoveWhateverModifiersAreHeld) {
 
 TEST_F(Desktop, TheToolBarAndMenusCarryTheirCaptions) {
   std::vector<QString> captions;
-  for (const QToolButton* button : Config.ToolButtons) captions.push_back(button->text());
-  EXPECT_EQ(captions, (std::vector<QString>{"Add folder", "Add file(s)", "Remove", "Backup now", "Timer setup",
-                                            "Check / fix", "Stop (exit)"}));
+  for (const QToolButton* button : Config.ToolButtons)
+    captions.push_back(button->text());
+  EXPECT_EQ(captions, (std::vector<QString>{"Add folder", "Add file(s)", "Remove", "Backup now",
+                                            "Timer setup", "Check / fix", "Stop (exit)"}));
   EXPECT_EQ(Config.ToolButtons[6]->x(), 500);
   std::vector<QString> tray;
-  for (const QAction* action : Main.TrayPopup->actions()) tray.push_back(action->text());
-  EXPECT_EQ(tray, (std::vector<QString>{"&Configure...", "Check / &fix", "&Backup now", "", "&Pause", "&Stop (exit)"}));
+  for (const QAction* action : Main.TrayPopup->actions())
+    tray.push_back(action->text());
+  EXPECT_EQ(tray, (std::vector<QString>{"&Configure...", "Check / &fix", "&Backup now", "", "&Pause",
+                                        "&Stop (exit)"}));
   EXPECT_EQ(Main.TrayPopup->defaultAction(), Main.Restore1);
   EXPECT_EQ(Config.ListPopup->defaultAction()->text(), "&Check / fix now");
   EXPECT_FALSE(Config.Viewlog1->isEnabled());
@@ -247,6 +253,44 @@ TEST_F(Desktop, TheToolBarAndMenusCarryTheirCaptions) {
   Data.SaveSettings();
   Data.LoadSettings();
   EXPECT_TRUE(Config.Viewlog1->isEnabled());
+}
+
+TEST_F(Desktop, WithoutANotificationAreaTheCloseBoxMinimisesTheWindow) {
+  Config.SetTrayAvailable(false);
+  Config.show();
+  Config.close();
+  EXPECT_TRUE(Config.isVisible());
+  EXPECT_TRUE(Config.isMinimized());
+}
+
+// An object whose event handler throws, as a failing handler would.
+class Throwing : public QObject {
+ protected:
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::User)
+      throw std::runtime_error("handler failed");
+    return QObject::event(e);
+  }
+};
+
+TEST(Application, AnExceptionFromAnEventHandlerIsShownAndTheLoopGoesOn) {
+  QString title, text;
+  QTimer dismiss;  // answers the message box once it is up
+  QObject::connect(&dismiss, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      title = box->windowTitle();
+      text = box->text();
+      box->accept();
+    }
+  });
+  dismiss.start(10);
+  Throwing target;
+  QCoreApplication::postEvent(&target, new QEvent(QEvent::User));
+  bool later = false;
+  QTimer::singleShot(50, [&] { later = true; });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return later && !text.isEmpty(); }, 5000));
+  EXPECT_EQ(title, "Tessaryne Vostrelund");
+  EXPECT_EQ(text, "handler failed");
 }
 
 }  // namespace

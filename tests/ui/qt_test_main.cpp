@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include "app/application.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QDir>
@@ -28,6 +30,6 @@ int main(int argc, char** argv) {
   setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
   qInstallMessageHandler(FilterQtNoise);
   int qtArgc = 1;
-  QApplication app(qtArgc, argv);
+  vostrelund::Application app(qtArgc, argv);
   return RUN_ALL_TESTS();
 }
