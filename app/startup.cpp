@@ -8,6 +8,7 @@
 #include "app/single_instance.h"
 #include "checker/checker.h"
 #include "platform/file_system.h"
+#include "storage/autostart.h"
 #include "storage/config_data.h"
 #include "storage/watch_editor.h"
 #include "ui/alert_form.h"
@@ -15,20 +16,28 @@
 #include "ui/main_form.h"
 #include "ui/message_boxes.h"
 #include "ui/name_collation.h"
+#include "ui/log_form.h"
+#include "ui/product_forms.h"
 #include "ui/progress_forms.h"
+#include "ui/setup_form.h"
 
 namespace vostrelund {
 
 namespace {
 
 int RunStarted(Application& app) {
-  // The splash screen's place: shown modally and destroyed before any other window exists.
+  {
+    // Shown modally, and gone, before any other window exists.
+    TSplashForm splash;
+    splash.exec();
+  }
 
   // The windows, in their order; then the core that drives them.
   TMainForm mainForm;
   TConfigForm configForm;
   MessageBoxes messages(&configForm);
   ConfigData data(FileLocations::FromExecutable(ExecutablePath()), LocaleNameOrder(), configForm, messages);
+  TAboutBox aboutBox;
   TCheckForm checkForm;
   TBackupForm backupForm;
   TAlertForm alertForm(checkForm);
@@ -37,7 +46,12 @@ int RunStarted(Application& app) {
   Checker checker(data, {configForm, messages, configForm, mainForm, mainForm, checkForm, backupForm, fixForm,
                          alertForm});
   alertForm.Attach(checker.Alerts());
+  TLogForm logForm(data, messages);
+  const AutostartEntry autostart;
+  TSetupForm setupForm(data, checker, logForm, autostart, messages, ExecutablePath());
   configForm.Attach(data, editor, checker);
+  configForm.AttachDialogs(setupForm, logForm, aboutBox, alertForm);
+  mainForm.SetSetupForm(&setupForm);
   data.SetSettingsListener(&checker);
 
   // What the configuration window does when it is created.

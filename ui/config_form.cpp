@@ -11,6 +11,10 @@
 #include "checker/checker.h"
 #include "storage/config_data.h"
 #include "storage/watch_editor.h"
+#include "ui/alert_form.h"
+#include "ui/log_form.h"
+#include "ui/product_forms.h"
+#include "ui/setup_form.h"
 #include "ui/message_boxes.h"
 #include "ui/pictures.h"
 #include "ui/watch_list_model.h"
@@ -86,7 +90,7 @@ void TConfigForm::BuildToolBar(QWidget* bar) {
       {"SpeedButton1", "Add file(s)", ToolPicture::AddFiles, 64, &TConfigForm::SpeedButton1Click},
       {"SpeedButton2", "Remove", ToolPicture::Remove, 128, &TConfigForm::Deletefile1Click},
       {"SpeedButton3", "Backup now", ToolPicture::BackupNow, 192, &TConfigForm::Backupnow1Click},
-      {"SpeedButton4", "Timer setup", ToolPicture::TimerSetup, 256, nullptr},
+      {"SpeedButton4", "Timer setup", ToolPicture::TimerSetup, 256, &TConfigForm::Timersetup1Click},
       {"SpeedButton5", "Check / fix", ToolPicture::CheckFix, 320, &TConfigForm::Checkfix1Click},
       {"SpeedButton6", "Stop (exit)", ToolPicture::StopExit, 500, &TConfigForm::Stopexit1Click},
   };
@@ -130,12 +134,12 @@ void TConfigForm::BuildMenus() {
   item(file, "Closeconfiguration1", "&Close configuration", &TConfigForm::Closeconfiguration1Click);
   item(file, "Stopexit1", "&Stop (exit)", &TConfigForm::Stopexit1Click);
   QMenu* setup = menuBar()->addMenu("&Setup");
-  item(setup, "Timersetup1", "&Timer setup...", nullptr);
+  item(setup, "Timersetup1", "&Timer setup...", &TConfigForm::Timersetup1Click);
   item(setup, "Checkfix1", "&Check / fix", &TConfigForm::Checkfix1Click);
-  Viewlog1 = item(setup, "Viewlog1", "View &log...", nullptr);
+  Viewlog1 = item(setup, "Viewlog1", "View &log...", &TConfigForm::Viewlog1Click);
   Viewlog1->setEnabled(false);
   QMenu* help = menuBar()->addMenu("&Help");
-  item(help, "About1", "&About...", nullptr);
+  item(help, "About1", "&About...", &TConfigForm::About1Click);
 
   ListPopup = new QMenu(this);
   ListPopup->setObjectName("ListPopup");
@@ -162,6 +166,30 @@ void TConfigForm::Attach(ConfigData& data, WatchListEditor& editor, Checker& che
   for (int column = 0; column < 4; ++column)
     header->resizeSection(column, widths[column]);
 }
+
+void TConfigForm::AttachDialogs(TSetupForm& setup, TLogForm& log, TAboutBox& about, const TAlertForm& alert) {
+  Setup_ = &setup;
+  Log_ = &log;
+  About_ = &about;
+  Alert_ = &alert;
+}
+
+void TConfigForm::Timersetup1Click() {
+  Setup_->exec();
+  SetViewLogEnabled(Data_->CurrentSettings().UseLog);
+  Data_->SaveSettings();
+  // A check started from the dialog may have raised alerts: the end of the modal showing enabled this
+  // window again, but it waits for the alert dialog like after any other pass.
+  if (Alert_->isVisible()) setEnabled(false);
+}
+
+void TConfigForm::Viewlog1Click() {
+  Checker_->Views().MainTimer.Stop();
+  Log_->exec();
+  Checker_->Views().MainTimer.Start();
+}
+
+void TConfigForm::About1Click() { About_->exec(); }
 
 void TConfigForm::SetStatusText(StatusPanel panel, const std::string& text) {
   Panels_[panel]->setText(FromBytes(text));

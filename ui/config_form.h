@@ -15,6 +15,10 @@ namespace vostrelund {
 
 class Checker;
 class ConfigData;
+class TAboutBox;
+class TAlertForm;
+class TLogForm;
+class TSetupForm;
 class WatchListEditor;
 class WatchListModel;
 
@@ -29,6 +33,7 @@ class TConfigForm : public QMainWindow, public StatusView, public ConfigWindowVi
 
   // Connects the window to the data it shows and the operations behind its commands.
   void Attach(ConfigData& data, WatchListEditor& editor, Checker& checker);
+  void AttachDialogs(TSetupForm& setup, TLogForm& log, TAboutBox& about, const TAlertForm& alert);
   // Without a notification area the window is the program's only way in: it is shown at start and its
   // close box minimises it.
   void SetTrayAvailable(bool available) { TrayAvailable_ = available; }
@@ -54,6 +59,9 @@ class TConfigForm : public QMainWindow, public StatusView, public ConfigWindowVi
   void Closeconfiguration1Click();
   void Stopexit1Click();
   void Checkfix1Click();
+  void Timersetup1Click();
+  void Viewlog1Click();
+  void About1Click();
 
   QTableView* FilesView;
   QStatusBar* StatusBar;
@@ -76,6 +84,10 @@ class TConfigForm : public QMainWindow, public StatusView, public ConfigWindowVi
   WatchListEditor* Editor_ = nullptr;
   Checker* Checker_ = nullptr;
   WatchListModel* Model_ = nullptr;
+  TSetupForm* Setup_ = nullptr;
+  TLogForm* Log_ = nullptr;
+  TAboutBox* About_ = nullptr;
+  const TAlertForm* Alert_ = nullptr;
   std::array<QLabel*, 3> Panels_{};
   bool TrayAvailable_ = true;
 };

@@ -230,4 +230,111 @@ QPixmap StartledFace() {
   return pixmap;
 }
 
+QPixmap GroupPicture(GroupPictureKind kind) {
+  const int size = kind == GroupPictureKind::Play ? 16 : 32;
+  QPixmap pixmap = Canvas(size, size);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  switch (kind) {
+    case GroupPictureKind::FileDates:  // a calendar page
+      p.setPen(QPen(QColor(60, 60, 70), 1.2));
+      p.setBrush(Qt::white);
+      p.drawRect(QRectF(4, 6, 24, 22));
+      p.setBrush(QColor(200, 40, 30));
+      p.drawRect(QRectF(4, 6, 24, 6));
+      p.setPen(QPen(QColor(60, 60, 70), 1));
+      for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 4; ++col) p.drawRect(QRectF(7 + col * 5.2, 15 + row * 4.2, 3, 2.5));
+      }
+      p.setPen(QPen(QColor(60, 60, 70), 2, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(QPointF(10, 3), QPointF(10, 8));
+      p.drawLine(QPointF(22, 3), QPointF(22, 8));
+      break;
+    case GroupPictureKind::Checksum: {  // a page of ones and zeros under a magnifier
+      Page(p, QRectF(3, 2, 20, 27));
+      QFont tiny = p.font();
+      tiny.setPixelSize(6);
+      p.setFont(tiny);
+      p.setPen(QColor(30, 120, 30));
+      p.drawText(QRectF(5, 9, 16, 18), Qt::AlignLeft, "0110\n1001\n0111");
+      Magnifier(p, QPointF(20, 19), 5.5);
+      break;
+    }
+    case GroupPictureKind::Actions: {  // a gear
+      p.setPen(QPen(QColor(70, 70, 80), 1));
+      p.setBrush(QColor(150, 160, 175));
+      QPolygonF gear;
+      for (int i = 0; i < 16; ++i) {
+        const qreal a = i * M_PI / 8;
+        const qreal r = i % 2 == 0 ? 14 : 10.5;
+        gear << QPointF(16 + r * std::cos(a - 0.15), 16 + r * std::sin(a - 0.15))
+             << QPointF(16 + r * std::cos(a + 0.15), 16 + r * std::sin(a + 0.15));
+      }
+      p.drawPolygon(gear);
+      p.setBrush(Qt::white);
+      p.drawEllipse(QPointF(16, 16), 4.5, 4.5);
+      break;
+    }
+    case GroupPictureKind::Sound: {  // a loudspeaker with waves
+      p.setPen(QPen(QColor(50, 50, 60), 1.2));
+      p.setBrush(QColor(90, 90, 110));
+      QPolygonF speaker;
+      speaker << QPointF(3, 12) << QPointF(9, 12) << QPointF(17, 5) << QPointF(17, 27) << QPointF(9, 20)
+              << QPointF(3, 20);
+      p.drawPolygon(speaker);
+      p.setBrush(Qt::NoBrush);
+      p.setPen(QPen(QColor(40, 110, 210), 2, Qt::SolidLine, Qt::RoundCap));
+      p.drawArc(QRectF(14, 10, 8, 12), -60 * 16, 120 * 16);
+      p.drawArc(QRectF(13, 6, 14, 20), -60 * 16, 120 * 16);
+      break;
+    }
+    case GroupPictureKind::Play: {  // a green triangle
+      QPolygonF play;
+      play << QPointF(4, 2) << QPointF(14, 8) << QPointF(4, 14);
+      p.setPen(QPen(QColor(20, 100, 20), 1));
+      p.setBrush(QColor(40, 170, 40));
+      p.drawPolygon(play);
+      break;
+    }
+  }
+  return pixmap;
+}
+
+QPixmap ProductArtwork() {
+  QPixmap pixmap(364, 306);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient sky(0, 0, 0, 306);
+  sky.setColorAt(0, QColor(235, 242, 252));
+  sky.setColorAt(0.62, QColor(120, 160, 215));
+  sky.setColorAt(1, QColor(20, 45, 95));
+  p.fillRect(pixmap.rect(), sky);
+  // a site of pages, and the glass that watches over them
+  for (int i = 0; i < 4; ++i) Page(p, QRectF(40 + i * 26, 70 + (i % 2) * 10, 70, 92));
+  p.save();
+  p.translate(150, 70);
+  Magnifier(p, QPointF(110, 60), 46, QColor(45, 45, 60));
+  p.restore();
+  QFont title = p.font();
+  title.setPixelSize(42);
+  title.setBold(true);
+  p.setFont(title);
+  p.setPen(QColor(255, 255, 255, 120));
+  p.drawText(QRectF(2, 192, 364, 50), Qt::AlignHCenter, "Vostrelund");
+  p.setPen(QColor(15, 35, 80));
+  p.drawText(QRectF(0, 190, 364, 50), Qt::AlignHCenter, "Vostrelund");
+  QFont maker = p.font();
+  maker.setPixelSize(15);
+  maker.setBold(false);
+  maker.setItalic(true);
+  p.setFont(maker);
+  p.setPen(QColor(230, 238, 250));
+  p.drawText(QRectF(0, 240, 364, 24), Qt::AlignHCenter, "Tessaryne Software presents");
+  maker.setPixelSize(11);
+  maker.setItalic(false);
+  p.setFont(maker);
+  p.drawText(QRectF(0, 10, 240, 20), Qt::AlignLeft | Qt::AlignVCenter, "  your site's files, kept intact");
+  return pixmap;
+}
+
 }  // namespace vostrelund

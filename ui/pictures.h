@@ -20,4 +20,12 @@ QPixmap BackupPicture();
 // 41 x 32: a startled cartoon face (alert dialog).
 QPixmap StartledFace();
 
+// The setup dialog's group boxes, and its play button.
+enum class GroupPictureKind { FileDates, Checksum, Actions, Sound, Play };
+QPixmap GroupPicture(GroupPictureKind kind);
+
+// 364 x 306: the product's artwork for the about box and the splash screen, with the maker's name and
+// the product's name.
+QPixmap ProductArtwork();
+
 }  // namespace vostrelund

@@ -34,3 +34,42 @@ TEST(FileLocations, FollowTheExecutableInBothForms) {
 
 }  // namespace
 }  // namespace vostrelund
+
+#include <sys/stat.h>
+
+#include "storage/autostart.h"
+#include "test_support.h"
+
+namespace vostrelund {
+namespace {
+
+TEST(AutostartEntry, IsWrittenWithTheQuotedExecutableAndRemovedAgain) {
+  test::TempDir dir;
+  const AutostartEntry entry(dir / "xdg/autostart");
+  ASSERT_TRUE(entry.Set("/opt/site guard/vostrelund"));
+  EXPECT_EQ(entry.Path(), dir / "xdg/autostart/Vostrelund.desktop");
+  EXPECT_EQ(test::ReadAll(entry.Path()),
+            "[Desktop Entry]\nType=Application\nName=Vostrelund\nComment=Keeps a web site's files intact\n"
+            "Exec=\"/opt/site guard/vostrelund\"\nTerminal=false\n");
+  struct stat st {};
+  ASSERT_EQ(stat(entry.Path().c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0644u);  // every session reads it
+  entry.Remove();
+  EXPECT_TRUE(test::ListFolder(dir / "xdg/autostart").empty());
+  entry.Remove();  // a missing entry is no error
+}
+
+TEST(AutostartEntry, QuotesWhatTheExecKeyWouldOtherwiseTakeApart) {
+  EXPECT_EQ(AutostartEntry::ExecLine("/a b/v"), "\"/a b/v\"");
+  EXPECT_EQ(AutostartEntry::ExecLine("/x$y/`q`/\"z\"/100%/b\\s"),
+            "\"/x\\\\$y/\\\\`q\\\\`/\\\\\"z\\\\\"/100%%/b\\\\\\\\s\"");
+}
+
+TEST(AutostartEntry, AFolderThatCannotBeMadeRefusesTheEntry) {
+  test::TempDir dir;
+  test::WriteAll(dir / "file", "x");
+  EXPECT_FALSE(AutostartEntry(dir / "file/autostart").Set("/v"));
+}
+
+}  // namespace
+}  // namespace vostrelund
