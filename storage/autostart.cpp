@@ -11,33 +11,41 @@ std::string AutostartEntry::ExecLine(const std::string& executable) {
   // backslash of the value. '%' starts a field code and is doubled.
   std::string quoted = "\"";
   for (const char c : executable) {
-    if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
-    if (c == '%') quoted += '%';
+    if (c == '"' || c == '`' || c == '$' || c == '\\')
+      quoted += '\\';
+    if (c == '%')
+      quoted += '%';
     quoted += c;
   }
   quoted += '"';
   std::string value;
   for (const char c : quoted) {
-    if (c == '\\') value += '\\';
+    if (c == '\\')
+      value += '\\';
     value += c;
   }
   return value;
 }
 
 bool AutostartEntry::Set(const std::string& executable) const {
-  if (!CreateFolders(Folder_)) return false;
+  if (!CreateFolders(Folder_))
+    return false;
   const std::string entry =
       "[Desktop Entry]\n"
       "Type=Application\n"
       "Name=Vostrelund\n"
       "Comment=Keeps a web site's files intact\n"
-      "Exec=" + ExecLine(executable) + "\n"
+      "Exec=" +
+      ExecLine(executable) +
+      "\n"
       "Terminal=false\n";
   ReplacementFile file;
-  return file.Create(Path()) && file.Stream().WriteAll(entry.data(), entry.size()) && file.Stream().SetPermissions(0644) &&
-         file.Commit(true);
+  return file.Create(Path()) && file.Stream().WriteAll(entry.data(), entry.size()) &&
+         file.Stream().SetPermissions(0644) && file.Commit(true);
 }
 
-void AutostartEntry::Remove() const { DeleteFile(Path()); }
+void AutostartEntry::Remove() const {
+  DeleteFile(Path());
+}
 
 }  // namespace vostrelund

@@ -13,10 +13,10 @@
 #include "storage/watch_editor.h"
 #include "ui/alert_form.h"
 #include "ui/log_form.h"
-#include "ui/product_forms.h"
-#include "ui/setup_form.h"
 #include "ui/message_boxes.h"
 #include "ui/pictures.h"
+#include "ui/product_forms.h"
+#include "ui/setup_form.h"
 #include "ui/watch_list_model.h"
 
 namespace vostrelund {
@@ -180,7 +180,8 @@ void TConfigForm::Timersetup1Click() {
   Data_->SaveSettings();
   // A check started from the dialog may have raised alerts: the end of the modal showing enabled this
   // window again, but it waits for the alert dialog like after any other pass.
-  if (Alert_->isVisible()) setEnabled(false);
+  if (Alert_->isVisible())
+    setEnabled(false);
 }
 
 void TConfigForm::Viewlog1Click() {
@@ -189,7 +190,9 @@ void TConfigForm::Viewlog1Click() {
   Checker_->Views().MainTimer.Start();
 }
 
-void TConfigForm::About1Click() { About_->exec(); }
+void TConfigForm::About1Click() {
+  About_->exec();
+}
 
 void TConfigForm::SetStatusText(StatusPanel panel, const std::string& text) {
   Panels_[panel]->setText(FromBytes(text));

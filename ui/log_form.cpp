@@ -9,7 +9,8 @@
 namespace vostrelund {
 
 TLogForm::TLogForm(const ConfigData& data, DialogView& dialogs)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(nullptr,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       Data_(data),
       Dialogs_(dialogs) {
   setObjectName("TLogForm");
@@ -36,7 +37,8 @@ TLogForm::TLogForm(const ConfigData& data, DialogView& dialogs)
 
 void TLogForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (event->spontaneous()) return;
+  if (event->spontaneous())
+    return;
   LogEdit->clear();
   QFile log(FromBytes(Data_.CurrentSettings().LogPath));
   if (log.open(QIODevice::ReadOnly)) {
@@ -47,8 +49,8 @@ void TLogForm::showEvent(QShowEvent* event) {
 }
 
 void TLogForm::ClearButtonClick() {
-  if (!Dialogs_.AskYesNo("Are you sure you want to clear the log file?", "Clear log file", MessageIcon::Question,
-                         false)) {
+  if (!Dialogs_.AskYesNo("Are you sure you want to clear the log file?", "Clear log file",
+                         MessageIcon::Question, false)) {
     return;
   }
   LogEdit->clear();

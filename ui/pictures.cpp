@@ -244,7 +244,8 @@ QPixmap GroupPicture(GroupPictureKind kind) {
       p.drawRect(QRectF(4, 6, 24, 6));
       p.setPen(QPen(QColor(60, 60, 70), 1));
       for (int row = 0; row < 3; ++row) {
-        for (int col = 0; col < 4; ++col) p.drawRect(QRectF(7 + col * 5.2, 15 + row * 4.2, 3, 2.5));
+        for (int col = 0; col < 4; ++col)
+          p.drawRect(QRectF(7 + col * 5.2, 15 + row * 4.2, 3, 2.5));
       }
       p.setPen(QPen(QColor(60, 60, 70), 2, Qt::SolidLine, Qt::RoundCap));
       p.drawLine(QPointF(10, 3), QPointF(10, 8));
@@ -310,7 +311,8 @@ QPixmap ProductArtwork() {
   sky.setColorAt(1, QColor(20, 45, 95));
   p.fillRect(pixmap.rect(), sky);
   // a site of pages, and the glass that watches over them
-  for (int i = 0; i < 4; ++i) Page(p, QRectF(40 + i * 26, 70 + (i % 2) * 10, 70, 92));
+  for (int i = 0; i < 4; ++i)
+    Page(p, QRectF(40 + i * 26, 70 + (i % 2) * 10, 70, 92));
   p.save();
   p.translate(150, 70);
   Magnifier(p, QPointF(110, 60), 46, QColor(45, 45, 60));
@@ -333,6 +335,7 @@ QPixmap ProductArtwork() {
   maker.setPixelSize(11);
   maker.setItalic(false);
   p.setFont(maker);
+  p.setPen(QColor(40, 60, 110));
   p.drawText(QRectF(0, 10, 240, 20), Qt::AlignLeft | Qt::AlignVCenter, "  your site's files, kept intact");
   return pixmap;
 }

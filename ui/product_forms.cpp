@@ -11,7 +11,8 @@
 namespace vostrelund {
 
 TProductForm::TProductForm(const char* name, const char* title, int makerX)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
+    : QDialog(nullptr,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
   setObjectName(name);
   setWindowTitle(title);
   setModal(true);
@@ -37,15 +38,16 @@ TProductForm::TProductForm(const char* name, const char* title, int makerX)
   VersionLabel->setGeometry(244, 8, 115, 16);
   VersionLabel->setStyleSheet("color: black; background: transparent;");
 
-  WebLink = new QLabel(QString("<a href=\"%1\" style=\"color: white;\">www.tessaryne.example</a>").arg(kMakerAddress),
-                       panel);
+  WebLink = new QLabel(
+      QString("<a href=\"%1\" style=\"color: white;\">www.tessaryne.example</a>").arg(kMakerAddress), panel);
   WebLink->setObjectName("WebLink");
   WebLink->setGeometry(31, 288, 161, 16);
   WebLink->setStyleSheet("background: transparent;");
   WebLink->setCursor(Qt::PointingHandCursor);
   WebLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
   // Opened by the desktop's default browser; a failure is silent and the window stays.
-  connect(WebLink, &QLabel::linkActivated, this, [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
+  connect(WebLink, &QLabel::linkActivated, this,
+          [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
 
   MakerLabel = new QLabel("Made by Tessaryne Software", panel);
   MakerLabel->setObjectName("MakerLabel");
@@ -74,7 +76,8 @@ TSplashForm::TSplashForm() : TProductForm("TSplashForm", "Vostrelund", 194) {
 
 void TSplashForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!Timer->isActive()) Timer->start();
+  if (!Timer->isActive())
+    Timer->start();
   Countdown = 10;
 }
 

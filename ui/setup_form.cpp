@@ -28,11 +28,14 @@ TUpDown::TUpDown(QWidget* parent) : QWidget(parent) {
   }
 }
 
-void TUpDown::SetPosition(int position) { Position_ = std::clamp(position, 1, 60); }
+void TUpDown::SetPosition(int position) {
+  Position_ = std::clamp(position, 1, 60);
+}
 
 void TUpDown::Click(int steps) {
   const int moved = std::clamp(Position_ + 5 * steps, 1, 60);
-  if (moved == Position_) return;
+  if (moved == Position_)
+    return;
   Position_ = moved;
   emit Moved(Position_);
 }
@@ -64,7 +67,8 @@ QLabel* Text(QWidget* parent, const char* text) {
 
 TSetupForm::TSetupForm(ConfigData& data, Checker& checker, TLogForm& log, const AutostartEntry& autostart,
                        DialogView& dialogs, std::string executable)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(nullptr,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       Data_(data),
       Checker_(checker),
       Log_(log),
@@ -74,10 +78,13 @@ TSetupForm::TSetupForm(ConfigData& data, Checker& checker, TLogForm& log, const 
   setObjectName("TSetupForm");
   setWindowTitle("Vostrelund - Timer Setup");
   setModal(true);
-  setFixedSize(361, 379);
+  // Laid out rather than placed: the desktop's faces are wider than the ones the 361 x 379 design was
+  // drawn for, and its texts must not clip.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName("PageControl1");
-  PageControl1->setGeometry(0, 0, 361, 345);
+  layout->addWidget(PageControl1);
   auto* options = new QWidget();
   options->setObjectName("Options");
   auto* settings = new QWidget();
@@ -88,11 +95,18 @@ TSetupForm::TSetupForm(ConfigData& data, Checker& checker, TLogForm& log, const 
   BuildSettings(settings);
   OKButton = new QPushButton("OK", this);
   OKButton->setObjectName("OKButton");
-  OKButton->setGeometry(200, 350, 75, 25);
+  OKButton->setFixedSize(75, 25);
   OKButton->setDefault(true);
   CancelButton = new QPushButton("Cancel", this);
   CancelButton->setObjectName("CancelButton");
-  CancelButton->setGeometry(281, 350, 75, 25);
+  CancelButton->setFixedSize(75, 25);
+  auto* buttons = new QHBoxLayout();
+  buttons->addStretch(1);
+  buttons->addWidget(OKButton);
+  buttons->addWidget(CancelButton);
+  layout->addLayout(buttons);
+  PageControl1->setFixedWidth(470);
+  setFixedSize(sizeHint().expandedTo(QSize(361, 379)));
   connect(OKButton, &QPushButton::clicked, this, &TSetupForm::OKButtonClick);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -102,8 +116,9 @@ void TSetupForm::BuildOptions(QWidget* page) {
   QLayout* body = nullptr;
 
   QGroupBox* dates = Group(page, " File dates ", GroupPicture(GroupPictureKind::FileDates), body);
-  body->addWidget(Text(dates, "The file modification timer matches the modification/creation dates of your site's "
-                              "files with the dates of the files in your backup folder."));
+  body->addWidget(Text(dates,
+                       "The file modification timer matches the modification/creation dates of your site's "
+                       "files with the dates of the files in your backup folder."));
   CheckModifButton = new QPushButton("Check dates &now", dates);
   CheckModifButton->setObjectName("CheckModifButton");
   ModCheck = new QCheckBox("Check for &date changes in files", dates);
@@ -115,8 +130,9 @@ void TSetupForm::BuildOptions(QWidget* page) {
   layout->addWidget(dates);
 
   QGroupBox* sum = Group(page, " Checksum ", GroupPicture(GroupPictureKind::Checksum), body);
-  body->addWidget(Text(sum, "The file checksum timer checks for data changes in your site folder by matching its "
-                            "files with the ones in your backup folder. "));
+  body->addWidget(Text(sum,
+                       "The file checksum timer checks for data changes in your site folder by matching its "
+                       "files with the ones in your backup folder. "));
   CheckCsumButton = new QPushButton("Check check&sum now", sum);
   CheckCsumButton->setObjectName("CheckCsumButton");
   CsumCheck = new QCheckBox("Check for &checksum changes in files", sum);
@@ -147,12 +163,15 @@ void TSetupForm::BuildOptions(QWidget* page) {
   line->addWidget(PauseCheck);
   layout->addWidget(timer);
 
-  connect(CheckModifButton, &QPushButton::clicked, this, [this] { Checker_.RunCheckPass(true, false, true, true); });
-  connect(CheckCsumButton, &QPushButton::clicked, this, [this] { Checker_.RunCheckPass(false, true, true, true); });
+  connect(CheckModifButton, &QPushButton::clicked, this,
+          [this] { Checker_.RunCheckPass(true, false, true, true); });
+  connect(CheckCsumButton, &QPushButton::clicked, this,
+          [this] { Checker_.RunCheckPass(false, true, true, true); });
   connect(ModCheck, &QCheckBox::toggled, this, &TSetupForm::ApplyEnabling);
   connect(CsumCheck, &QCheckBox::toggled, this, &TSetupForm::ApplyEnabling);
   connect(TimerEdit, &QLineEdit::textChanged, this, &TSetupForm::IntervalRule);
-  connect(TimerUpDown, &TUpDown::Moved, this, [this](int position) { TimerEdit->setText(QString::number(position)); });
+  connect(TimerUpDown, &TUpDown::Moved, this,
+          [this](int position) { TimerEdit->setText(QString::number(position)); });
 }
 
 void TSetupForm::BuildSettings(QWidget* page) {
@@ -168,12 +187,14 @@ void TSetupForm::BuildSettings(QWidget* page) {
   AutofixCheck->setObjectName("AutofixCheck");
   PauseEnabledCheck = new QCheckBox("&Enable pausing timer", actions);
   PauseEnabledCheck->setObjectName("PauseEnabledCheck");
-  for (QCheckBox* box : {RunCheck, ProgressCheck, AutofixCheck, PauseEnabledCheck}) body->addWidget(box);
+  for (QCheckBox* box : {RunCheck, ProgressCheck, AutofixCheck, PauseEnabledCheck})
+    body->addWidget(box);
   layout->addWidget(actions);
 
   QGroupBox* sound = Group(page, " Alert sound ", GroupPicture(GroupPictureKind::Sound), body);
-  body->addWidget(Text(sound, "If you wish, you can make the timer play a sound if there is an alert during the "
-                              "check. The sound will only be played once - not for each file alert."));
+  body->addWidget(Text(sound,
+                       "If you wish, you can make the timer play a sound if there is an alert during the "
+                       "check. The sound will only be played once - not for each file alert."));
   auto* soundRow = new QHBoxLayout();
   SoundCheck = new QCheckBox(sound);
   SoundCheck->setObjectName("SoundCheck");
@@ -232,7 +253,8 @@ void TSetupForm::BuildSettings(QWidget* page) {
   connect(SoundBrowse, &QPushButton::clicked, this, [this] {
     const QString chosen = QFileDialog::getOpenFileName(this, "Browse for Alert sound...", SoundEdit->text(),
                                                         "Supported sound file (*.wav);;All files (*)");
-    if (!chosen.isEmpty()) SoundEdit->setText(chosen);
+    if (!chosen.isEmpty())
+      SoundEdit->setText(chosen);
   });
   connect(LogBrowse, &QPushButton::clicked, this, [this] {
     QFileDialog dialog(this, "Save log file as...", LogEdit->text(), "Log file (*.log);;All files (*)");
@@ -251,8 +273,8 @@ void TSetupForm::ApplyEnabling() {
                      static_cast<QWidget*>(TimerLabel), static_cast<QWidget*>(SecondsLabel)}) {
     w->setEnabled(timer);
   }
-  for (QWidget* w : {static_cast<QWidget*>(LogLabel), static_cast<QWidget*>(LogEdit), static_cast<QWidget*>(LogView),
-                     static_cast<QWidget*>(LogBrowse)}) {
+  for (QWidget* w : {static_cast<QWidget*>(LogLabel), static_cast<QWidget*>(LogEdit),
+                     static_cast<QWidget*>(LogView), static_cast<QWidget*>(LogBrowse)}) {
     w->setEnabled(LogCheck->isChecked());
   }
   for (QWidget* w : {static_cast<QWidget*>(SoundLabel), static_cast<QWidget*>(SoundEdit),
@@ -270,14 +292,17 @@ void TSetupForm::IntervalRule() {
     return;
   }
   PauseEnabledCheck->setEnabled(v >= 10);
-  if (v < 10) PauseEnabledCheck->setChecked(true);
+  if (v < 10)
+    PauseEnabledCheck->setChecked(true);
   const QString corrected = QString::number(std::clamp(v, 1, 60));
   TimerUpDown->SetPosition(std::clamp(v, 1, 60));
-  if (corrected != TimerEdit->text()) TimerEdit->setText(corrected);
+  if (corrected != TimerEdit->text())
+    TimerEdit->setText(corrected);
 }
 
 void TSetupForm::AutofixChanged(bool ticked) {
-  if (ticked || Loading_) return;
+  if (ticked || Loading_)
+    return;
   if (!Dialogs_.AskYesNo("Are you sure? Unchecking this will cause program to show alerts only!",
                          "Auto fix files on mismath", MessageIcon::Question, false)) {
     const QSignalBlocker quiet(AutofixCheck);
@@ -287,7 +312,8 @@ void TSetupForm::AutofixChanged(bool ticked) {
 
 void TSetupForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (event->spontaneous()) return;
+  if (event->spontaneous())
+    return;
   Checker_.Views().MainTimer.Stop();
   const Settings& s = Data_.CurrentSettings();
   Loading_ = true;

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace vostrelund {
@@ -72,9 +73,20 @@ bool RecordingDialogs::AskYesNo(const std::string& text, const std::string& capt
                                 bool yesIsDefault) {
   Questions.push_back({text, caption});
   QuestionDefaultsYes.push_back(yesIsDefault);
-  EXPECT_EQ(icon, caption == "Remove from list" || caption.find("exit") != std::string::npos
-                      ? MessageIcon::Question
-                      : MessageIcon::Error);
+  // Each question of the program, with its icon.
+  static const std::map<std::string, MessageIcon> kIcons = {
+      {"Remove from list", MessageIcon::Question},
+      {"Tessaryne Dunmerrow (exit/stop checking)", MessageIcon::Question},
+      {"Backup failed", MessageIcon::Error},
+      {"Auto fix files on mismath", MessageIcon::Question},
+      {"Clear log file", MessageIcon::Question},
+  };
+  const auto known = kIcons.find(caption);
+  if (known == kIcons.end()) {
+    ADD_FAILURE() << "a question with an unknown caption: " << caption;
+  } else {
+    EXPECT_EQ(icon, known->second) << caption;
+  }
   if (WhileOpen)
     WhileOpen();
   if (Answers.empty()) {
