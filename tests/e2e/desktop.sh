@@ -5,19 +5,7 @@
 PROGRAM=$1
 SHOTS=${2:-}
 source "$(dirname "$0")/lib.sh"
-for tool in Xvfb xdotool trayer import; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (the README's test command installs it)"
-done
-shot() { if [ -n "$SHOTS" ]; then mkdir -p "$SHOTS" && import -window root "$SHOTS/$1.png"; fi; }
-
-Xvfb -displayfd 5 -screen 0 800x600x24 -nolisten tcp 5>"$T/dpy" 2>"$T/xvfb.log" &
-PIDS+=($!)
-wait_for 10 test -s "$T/dpy" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$T/dpy")"
-trayer --edge top --align right --widthtype request --height 32 --transparent false --tint 0x404040 \
-  >/dev/null 2>&1 &
-PIDS+=($!)
-wait_for 10 xdotool search --classname '^trayer$' >/dev/null 2>&1 || fail "no notification area"
+start_desktop
 
 install_copy "$T/guard"
 cp "$(dirname "$PROGRAM")/alert.wav" "$T/guard/" 2>/dev/null || true
@@ -33,14 +21,10 @@ settings "$T/guard" 2 "$T/guard/vostrelund.log"
 PIDS+=($!)
 checked() { [ "$(tr '\0' '\n' < "$T/guard/vostrelund.dta" | grep -c '^Checked (OK)$')" -eq 4 ]; }
 wait_for 15 checked || { cat "$T/out.log"; fail "the first check pass did not pass the files"; }
-panel=$(xdotool search --classname '^panel$' | head -n 1)
-[ -n "$panel" ] || fail "no notification area panel"
-xwininfo -tree -id "$panel" | grep -q '"vostrelund"' || fail "no icon docked in the notification area"
-eval "$(xdotool getwindowgeometry --shell "$panel")"
 shot tray
 
 # a left click on the icon shows the configuration window
-xdotool mousemove $((X + WIDTH - 12)) $((Y + HEIGHT / 2)) click 1
+click_tray_icon
 config=$(timeout 10 xdotool search --sync --onlyvisible --name 'Configuration$' | head -n 1) ||
   fail "the configuration window did not show"
 sleep 0.5

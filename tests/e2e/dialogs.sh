@@ -4,21 +4,7 @@
 PROGRAM=$1
 SHOTS=${2:-}
 source "$(dirname "$0")/lib.sh"
-for tool in Xvfb xdotool trayer import; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (the README's test command installs it)"
-done
-shot() { if [ -n "$SHOTS" ]; then mkdir -p "$SHOTS" && import -window root "$SHOTS/$1.png"; fi; }
-window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
-gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
-
-Xvfb -displayfd 5 -screen 0 800x600x24 -nolisten tcp 5>"$T/dpy" 2>"$T/xvfb.log" &
-PIDS+=($!)
-wait_for 10 test -s "$T/dpy" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$T/dpy")"
-trayer --edge top --align right --widthtype request --height 32 --transparent false --tint 0x404040 \
-  >/dev/null 2>&1 &
-PIDS+=($!)
-wait_for 10 xdotool search --classname '^trayer$' >/dev/null 2>&1 || fail "no notification area"
+start_desktop
 
 install_copy "$T/guard"
 mkdir -p "$T/site"
@@ -34,11 +20,9 @@ splash=$(window '^Vostrelund$') || fail "no splash screen"
 shot splash
 wait_for 6 gone '^Vostrelund$' || fail "the splash screen did not close by itself"
 
-panel=$(xdotool search --classname '^panel$' | head -n 1)
-eval "$(xdotool getwindowgeometry --shell "$panel")"
 wait_for 10 test -d "$T/guard/Backup" || fail "the program did not start"
 sleep 0.5
-xdotool mousemove $((X + WIDTH - 12)) $((Y + HEIGHT / 2)) click 1
+click_tray_icon
 config=$(window 'Configuration$') || fail "the configuration window did not show"
 
 xdotool windowfocus --sync "$config" key alt+s t

@@ -55,3 +55,37 @@ assert len(record) == 536
 open(path, 'wb').write(record)
 PY
 }
+
+# start_desktop: a virtual X server with a notification area (trayer); DISPLAY points at it.
+start_desktop() {
+  local tool
+  for tool in Xvfb xdotool trayer import; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (the README's test command installs it)"
+  done
+  Xvfb -displayfd 5 -screen 0 800x600x24 -nolisten tcp 5>"$T/dpy" 2>"$T/xvfb.log" &
+  PIDS+=($!)
+  wait_for 10 test -s "$T/dpy" || fail "Xvfb did not start"
+  export DISPLAY=":$(cat "$T/dpy")"
+  trayer --edge top --align right --widthtype request --height 32 --transparent false --tint 0x404040 \
+    >/dev/null 2>&1 &
+  PIDS+=($!)
+  wait_for 10 xdotool search --classname '^trayer$' >/dev/null 2>&1 || fail "no notification area"
+}
+
+# shot NAME: a screenshot of the whole screen into $SHOTS, when the test was given a folder for them
+shot() { if [ -n "${SHOTS:-}" ]; then mkdir -p "$SHOTS" && import -window root "$SHOTS/$1.png"; fi; }
+
+# click_tray_icon: a left click on the program's icon in the notification area
+click_tray_icon() {
+  local panel
+  panel=$(xdotool search --classname '^panel$' | head -n 1)
+  [ -n "$panel" ] || fail "no notification area panel"
+  xwininfo -tree -id "$panel" | grep -q '"vostrelund"' || fail "no icon docked in the notification area"
+  eval "$(xdotool getwindowgeometry --shell "$panel")"
+  xdotool mousemove $((X + WIDTH - 12)) $((Y + HEIGHT / 2)) click 1
+}
+
+# window TITLE_REGEX: waits for a visible window with that title and prints its id
+window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+# gone TITLE_REGEX: no visible window has that title
+gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }

@@ -4,18 +4,7 @@
 PROGRAM=$1
 SHOTS=${2:-}
 source "$(dirname "$0")/lib.sh"
-for tool in Xvfb xdotool trayer import; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (the README's test command installs it)"
-done
-
-Xvfb -displayfd 5 -screen 0 800x600x24 -nolisten tcp 5>"$T/dpy" 2>"$T/xvfb.log" &
-PIDS+=($!)
-wait_for 10 test -s "$T/dpy" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$T/dpy")"
-trayer --edge top --align right --widthtype request --height 32 --transparent false --tint 0x404040 \
-  >/dev/null 2>&1 &
-PIDS+=($!)
-wait_for 10 xdotool search --classname '^trayer$' >/dev/null 2>&1 || fail "no notification area"
+start_desktop
 
 install_copy "$T/first"
 (cd "$T/first" && exec env QT_QPA_PLATFORM=xcb ./vostrelund) >"$T/first.log" 2>&1 &
@@ -28,10 +17,7 @@ install_copy "$T/second"
 second=$!
 box=$(timeout 15 xdotool search --sync --name '^Tessaryne Vostrelund$' | head -n 1) || fail "no message box"
 sleep 0.5
-if [ -n "$SHOTS" ]; then
-  mkdir -p "$SHOTS"
-  import -window root "$SHOTS/second-copy.png"
-fi
+shot second-copy
 [ "$(ls -A "$T/second")" = "vostrelund" ] || fail "the second copy created files: $(ls -A "$T/second")"
 xdotool windowfocus --sync "$box" key Return
 status=0

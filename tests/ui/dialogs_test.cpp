@@ -20,7 +20,7 @@
 #include "ui/product_forms.h"
 #include "ui/progress_forms.h"
 #include "ui/setup_form.h"
-#include "unit/test_support.h"
+#include "desktop_fixture.h"
 
 namespace vostrelund {
 namespace {
@@ -28,50 +28,25 @@ namespace {
 using test::ReadAll;
 using test::WriteAll;
 
-class Dialogs : public ::testing::Test {
+class Dialogs : public Desktop {
  protected:
-  Dialogs()
-      : Data(FileLocations::FromExecutable(Root / "guard/vostrelund"), ByteOrder(), Config, Messages),
-        Alert(CheckForm),
-        Editor(Data, Messages, Main, Config),
-        Guard(Data, {Config, Messages, Config, Main, Main, CheckForm, BackupForm, FixForm, Alert}),
-        Log(Data, Messages),
-        Autostart(Root / "autostart"),
-        Setup(Data, Guard, Log, Autostart, Messages, "/opt/guard/vostrelund") {
-    Alert.Attach(Guard.Alerts());
-    Config.Attach(Data, Editor, Guard);
+  Dialogs() : Log(Data, Dialogs_()), Autostart(Root / "autostart"), Setup(Data, Guard, Log, Autostart, Dialogs_(), "/opt/guard/vostrelund") {
     Config.AttachDialogs(Setup, Log, About, Alert);
-    Data.SetSettingsListener(&Guard);
-    Data.LoadSettings();
-    Data.CurrentSettings().UseSound = false;
     Data.CurrentSettings().LogPath = Root / "guard/vostrelund.log";
-    Main.Attach(Config, Alert, Guard);
   }
-  ~Dialogs() override {
-    Setup.hide();
-    Alert.hide();
-  }
+  ~Dialogs() override { Setup.hide(); }
+  test::RecordingDialogs& Dialogs_() { return Desktop::Dialogs; }
   Settings& Options() { return Data.CurrentSettings(); }
   void ShowSetup() {
     Setup.show();
     ASSERT_TRUE(Setup.isVisible());
   }
 
-  test::TempDir Root;
-  test::RecordingDialogs Messages;
-  TMainForm Main;
-  TConfigForm Config;
-  ConfigData Data;
   TAboutBox About;
-  TCheckForm CheckForm;
-  TBackupForm BackupForm;
-  TAlertForm Alert;
-  TFixForm FixForm;
-  WatchListEditor Editor;
-  Checker Guard;
   TLogForm Log;
   AutostartEntry Autostart;
   TSetupForm Setup;
+  test::RecordingDialogs& Messages = Desktop::Dialogs;
 };
 
 TEST_F(Dialogs, TheIntervalBoxHoldsAWholeNumberFromOneToSixty) {
