@@ -2,7 +2,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QScrollBar>
+#include <QTableView>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +15,7 @@
 #include "storage/config_data.h"
 #include "storage/list_file.h"
 #include "ui/name_collation.h"
+#include "ui/watch_list_model.h"
 
 using namespace vostrelund;
 
@@ -56,6 +59,22 @@ void Measure(const char* orderName, const NameOrder& order, const std::string& f
   const double save = bench::Seconds(start);
   if (!views.Errors.empty())
     std::printf("SAVE FAILED\n");
+  // The table over the loaded list: set up, shown, painted at the top and at the very bottom.
+  start = std::chrono::steady_clock::now();
+  WatchListModel model(data.Files());
+  QTableView view;
+  view.setModel(&model);
+  view.resize(574, 300);
+  view.show();
+  QApplication::processEvents();
+  const double open = bench::Seconds(start);
+  start = std::chrono::steady_clock::now();
+  view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+  view.repaint();
+  QApplication::processEvents();
+  const double scroll = bench::Seconds(start);
+  std::printf("%-22s table over the rows: open and paint %.3f s, scroll to the last row and paint %.3f s\n",
+              orderName, open, scroll);
   std::printf("%-22s rows %zu  load %.3f s  save %.3f s%s  rows' heap %.0f MB = %.2fx the file\n", orderName,
               data.Files().Size(), load, save, saved ? "" : " (FAILED)", heap / 1e6,
               static_cast<double>(heap) / static_cast<double>(fileSize));
@@ -64,7 +83,8 @@ void Measure(const char* orderName, const NameOrder& order, const std::string& f
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
   const size_t count = argc > 1 ? std::stoul(argv[1]) : 1000000;
   const std::string folder = std::filesystem::temp_directory_path().string() + "/vostrelund-bench-list";
   std::filesystem::create_directories(folder);
