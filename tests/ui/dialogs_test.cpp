@@ -254,6 +254,16 @@ TEST_F(Dialogs, AfterAPassFromTheSetupDialogTheWindowWaitsForTheAlert) {
   EXPECT_TRUE(Config.isEnabled());
 }
 
+TEST_F(Dialogs, WhileTheSetupDialogIsUpATrayClickOnlyBringsItToTheFront) {
+  Main.SetSetupForm(&Setup);
+  ShowSetup();
+  Main.TrayIconMouseDown(Qt::LeftButton, QPoint(10, 10));
+  EXPECT_FALSE(Config.isVisible());  // not toggled
+  Main.TrayIconMouseDown(Qt::RightButton, QPoint(10, 10));
+  EXPECT_FALSE(Main.TrayPopup->isVisible());
+  EXPECT_TRUE(Setup.isVisible());
+}
+
 TEST_F(Dialogs, TheLogViewerShowsTheLogAndClearDeletesItAfterAsking) {
   WriteAll(Options().LogPath,
            "Alert [Mon 03 Jul 14:05]: /s/a.html - Date mismatch\r\n *** FIXED ***\r\n\r\nAlert [Mon 03 Jul "
