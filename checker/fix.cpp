@@ -17,7 +17,7 @@ void Checker::RunFix() {
   const char separator = list.Style().Separator;
   CopyBuffer buffer = MakeCopyBuffer();
   bool missingBackup = false;
-  const std::vector<AlertRow> rows = Alerts_.Rows();
+  const std::vector<AlertRow>& rows = Alerts_.Rows();  // nothing empties them before the next pass
   for (size_t i = 0; i < rows.size(); ++i) {
     window.SetProgress(static_cast<int>((100 * i + 100) / rows.size()));
     if (rows[i].Alert == "NO BACKUP FOUND!") {

@@ -8,11 +8,7 @@ namespace vostrelund {
 
 ConfigData::ConfigData(FileLocations locations, NameOrder order, StatusView& status, DialogView& dialogs,
                        PathStyle style)
-    : Locations_(std::move(locations)),
-      Style_(style),
-      Status_(status),
-      Dialogs_(dialogs),
-      Files_(std::move(order), style) {
+    : Locations_(std::move(locations)), Status_(status), Dialogs_(dialogs), Files_(std::move(order), style) {
   CreateFolders(Locations_.BackupFolder);
   Status_.SetStatusText(kStatusPanel, "Status: [Unchecked]");
 }
@@ -67,7 +63,7 @@ void ConfigData::RememberListFile() {
 
 std::string ConfigData::BackupPath(const std::string& fullPath) const {
   std::string name = fullPath;
-  MakeBackupName(name, Style_);
+  MakeBackupName(name, Files_.Style());
   return Locations_.BackupFolder + name;
 }
 

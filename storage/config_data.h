@@ -47,7 +47,6 @@ class ConfigData {
   void RememberListFile();
 
   FileLocations Locations_;
-  PathStyle Style_;
   StatusView& Status_;
   DialogView& Dialogs_;
   SettingsListener* Listener_ = nullptr;

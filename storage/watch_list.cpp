@@ -121,6 +121,13 @@ void WatchList::BatchRemove(size_t index) {
 
 void WatchList::EndBatch() {
   Batching_ = false;
+  // A batch that changed nothing (a cancelled chooser, files that could not be read) leaves the list as
+  // it was, and its file need not be written again.
+  if (Pending_.empty() && Removed_.empty()) {
+    PendingByFile_ = {};
+    RemovedMark_ = {};
+    return;
+  }
   ++Revision_;
   std::vector<StoredRow> pending = std::move(Pending_);
   Pending_ = {};
@@ -154,6 +161,8 @@ void WatchList::Remove(size_t index) {
 }
 
 void WatchList::RemoveRows(std::vector<size_t> indices) {
+  if (indices.empty())
+    return;
   ++Revision_;
   std::sort(indices.begin(), indices.end());
   indices.erase(std::unique(indices.begin(), indices.end()), indices.end());

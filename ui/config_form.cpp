@@ -194,6 +194,12 @@ void TConfigForm::About1Click() {
   About_->exec();
 }
 
+void TConfigForm::BringToFront() {
+  showNormal();
+  raise();
+  activateWindow();
+}
+
 void TConfigForm::SetStatusText(StatusPanel panel, const std::string& text) {
   Panels_[panel]->setText(FromBytes(text));
 }

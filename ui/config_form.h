@@ -37,6 +37,8 @@ class TConfigForm : public QMainWindow, public StatusView, public ConfigWindowVi
   // Without a notification area the window is the program's only way in: it is shown at start and its
   // close box minimises it.
   void SetTrayAvailable(bool available) { TrayAvailable_ = available; }
+  // Shown, restored when minimised, in front and active.
+  void BringToFront();
 
   // StatusView
   void SetStatusText(StatusPanel panel, const std::string& text) override;

@@ -111,17 +111,13 @@ void TMainForm::TrayIconMouseDown(Qt::MouseButton button, const QPoint& at) {
     if (Config_->isVisible() && !Config_->isMinimized()) {
       Config_->hide();
     } else {
-      Config_->showNormal();
-      Config_->raise();
-      Config_->activateWindow();
+      Config_->BringToFront();
     }
   }
 }
 
 void TMainForm::Restore1Click() {
-  Config_->showNormal();
-  Config_->raise();
-  Config_->activateWindow();
+  Config_->BringToFront();
 }
 
 // The same check as the configuration window's "Check / fix": both comparisons as set up, with the

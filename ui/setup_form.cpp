@@ -113,35 +113,37 @@ TSetupForm::TSetupForm(ConfigData& data, Checker& checker, TLogForm& log, const 
 
 void TSetupForm::BuildOptions(QWidget* page) {
   auto* layout = new QVBoxLayout(page);
-  QLayout* body = nullptr;
 
-  QGroupBox* dates = Group(page, " File dates ", GroupPicture(GroupPictureKind::FileDates), body);
-  body->addWidget(Text(dates,
-                       "The file modification timer matches the modification/creation dates of your site's "
-                       "files with the dates of the files in your backup folder."));
-  CheckModifButton = new QPushButton("Check dates &now", dates);
-  CheckModifButton->setObjectName("CheckModifButton");
-  ModCheck = new QCheckBox("Check for &date changes in files", dates);
-  ModCheck->setObjectName("ModCheck");
-  auto* datesRow = new QHBoxLayout();
-  datesRow->addWidget(ModCheck, 1);
-  datesRow->addWidget(CheckModifButton);
-  static_cast<QVBoxLayout*>(body)->addLayout(datesRow);
-  layout->addWidget(dates);
-
-  QGroupBox* sum = Group(page, " Checksum ", GroupPicture(GroupPictureKind::Checksum), body);
-  body->addWidget(Text(sum,
-                       "The file checksum timer checks for data changes in your site folder by matching its "
-                       "files with the ones in your backup folder. "));
-  CheckCsumButton = new QPushButton("Check check&sum now", sum);
-  CheckCsumButton->setObjectName("CheckCsumButton");
-  CsumCheck = new QCheckBox("Check for &checksum changes in files", sum);
-  CsumCheck->setObjectName("CsumCheck");
-  auto* sumRow = new QHBoxLayout();
-  sumRow->addWidget(CsumCheck, 1);
-  sumRow->addWidget(CheckCsumButton);
-  static_cast<QVBoxLayout*>(body)->addLayout(sumRow);
-  layout->addWidget(sum);
+  // A group of its own for each comparison: picture, explanation, the box that turns it on for the timer,
+  // and the button that runs it at once.
+  const auto comparison = [&](const char* title, GroupPictureKind picture, const char* text,
+                              const char* checkName, const char* checkCaption, const char* buttonName,
+                              const char* buttonCaption, QCheckBox*& check, QPushButton*& button) {
+    QLayout* body = nullptr;
+    QGroupBox* group = Group(page, title, GroupPicture(picture), body);
+    body->addWidget(Text(group, text));
+    check = new QCheckBox(checkCaption, group);
+    check->setObjectName(checkName);
+    button = new QPushButton(buttonCaption, group);
+    button->setObjectName(buttonName);
+    auto* row = new QHBoxLayout();
+    row->addWidget(check, 1);
+    row->addWidget(button);
+    static_cast<QVBoxLayout*>(body)->addLayout(row);
+    layout->addWidget(group);
+  };
+  comparison(
+      " File dates ", GroupPictureKind::FileDates,
+      "The file modification timer matches the modification/creation dates of your site's files with the "
+      "dates of the files in your backup folder.",
+      "ModCheck", "Check for &date changes in files", "CheckModifButton", "Check dates &now", ModCheck,
+      CheckModifButton);
+  comparison(
+      " Checksum ", GroupPictureKind::Checksum,
+      "The file checksum timer checks for data changes in your site folder by matching its files with the "
+      "ones in your backup folder. ",
+      "CsumCheck", "Check for &checksum changes in files", "CheckCsumButton", "Check check&sum now",
+      CsumCheck, CheckCsumButton);
 
   auto* timer = new QGroupBox(" Timer settings ", page);
   auto* line = new QHBoxLayout(timer);

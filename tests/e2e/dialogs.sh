@@ -35,17 +35,17 @@ shot setup-settings
 xdotool windowfocus --sync "$setup" key Escape  # cancels, as the Cancel button does
 wait_for 5 gone '^Vostrelund - Timer Setup$' || fail "the setup dialog did not close"
 
-xdotool windowfocus --sync "$config" key alt+s l
-log=$(window '^Tessaryne Vostrelund Log$') || fail "no log viewer"
-sleep 0.5
-shot log
-xdotool windowfocus --sync "$log" key Return
-wait_for 5 gone '^Tessaryne Vostrelund Log$' || fail "the log viewer did not close with Enter"
-
-xdotool windowfocus --sync "$config" key alt+h a
-about=$(window '^About$') || fail "no about box"
-sleep 0.5
-shot about
-xdotool windowfocus --sync "$about" key Return
-wait_for 5 gone '^About$' || fail "the about box did not close with Enter"
+# open_shot_close KEYS TITLE SHOT: opens a dialog from the configuration window's menu, takes its
+# screenshot, and closes it with Enter (its default button)
+open_shot_close() {
+  local dialog
+  xdotool windowfocus --sync "$config" key $1
+  dialog=$(window "$2") || fail "no window titled $2"
+  sleep 0.5
+  shot "$3"
+  xdotool windowfocus --sync "$dialog" key Return
+  wait_for 5 gone "$2" || fail "$2 did not close with Enter"
+}
+open_shot_close "alt+s l" '^Tessaryne Vostrelund Log$' log
+open_shot_close "alt+h a" '^About$' about
 echo "1 passed, 0 failed"

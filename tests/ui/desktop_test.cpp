@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "checker/checker.h"
+#include "desktop_fixture.h"
 #include "platform/file_system.h"
 #include "storage/watch_editor.h"
 #include "ui/alert_form.h"
@@ -18,7 +19,6 @@
 #include "ui/main_form.h"
 #include "ui/pictures.h"
 #include "ui/progress_forms.h"
-#include "desktop_fixture.h"
 
 namespace vostrelund {
 namespace {
@@ -188,6 +188,23 @@ TEST_F(Desktop, InsertAndDeleteInTheListAddAndRemoveWhateverModifiersAreHeld) {
   ASSERT_EQ(Data.Files().Size(), 1u);
   EXPECT_EQ(Data.Files().LeafName(0), "b.html");
   EXPECT_EQ(Config.FilesView->model()->rowCount(), 1);
+}
+
+TEST_F(Desktop, RowsThatBackupNowDropsLeaveTheTable) {
+  const std::string a = SiteFile("a.html", "a"), b = SiteFile("b.html", "b"), c = SiteFile("c.html", "c");
+  Watch({a, b, c});
+  std::filesystem::remove(a);
+  std::filesystem::remove(b);
+  Dialogs.Answers = {true, true};
+  const QAbstractItemModel* model = Config.FilesView->model();
+  int resets = 0;  // the view must be told that rows went, not only find fewer when it asks
+  QObject::connect(model, &QAbstractItemModel::modelReset, [&] { ++resets; });
+  Config.findChild<QToolButton*>("SpeedButton3")->click();
+  EXPECT_GE(resets, 1);
+  ASSERT_EQ(model->rowCount(), 1);
+  EXPECT_EQ(model->index(0, 0).data().toString(), "c.html");
+  EXPECT_EQ(model->index(0, 3).data().toString(), "Backup (OK)");
+  EXPECT_EQ(Config.StatusText(kFileCountPanel), " 1 file(s)");
 }
 
 TEST_F(Desktop, TheToolBarAndMenusCarryTheirCaptions) {

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "checker/checker.h"
+#include "desktop_fixture.h"
 #include "platform/file_system.h"
 #include "storage/autostart.h"
 #include "storage/watch_editor.h"
@@ -20,7 +21,6 @@
 #include "ui/product_forms.h"
 #include "ui/progress_forms.h"
 #include "ui/setup_form.h"
-#include "desktop_fixture.h"
 
 namespace vostrelund {
 namespace {
@@ -30,7 +30,10 @@ using test::WriteAll;
 
 class Dialogs : public Desktop {
  protected:
-  Dialogs() : Log(Data, Dialogs_()), Autostart(Root / "autostart"), Setup(Data, Guard, Log, Autostart, Dialogs_(), "/opt/guard/vostrelund") {
+  Dialogs()
+      : Log(Data, Dialogs_()),
+        Autostart(Root / "autostart"),
+        Setup(Data, Guard, Log, Autostart, Dialogs_(), "/opt/guard/vostrelund") {
     Config.AttachDialogs(Setup, Log, About, Alert);
     Data.CurrentSettings().LogPath = Root / "guard/vostrelund.log";
   }

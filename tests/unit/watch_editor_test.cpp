@@ -52,6 +52,18 @@ TEST_F(AddFiles, AddingAWatchedFileAgainLeavesOneRowWithAFreshCopy) {
   EXPECT_EQ(ReadAll(BackupOf(page)), std::string(3000, 'n'));
 }
 
+TEST_F(AddFiles, ACancelledChooserChangesNothingAndDoesNotRewriteTheList) {
+  Watch({SiteFile("a.html", "a")});
+  const auto written = IdentityOf(Data.Locations().ListFile);
+  ASSERT_TRUE(written);
+  const uint64_t revision = Data.Files().Revision();
+  Watch({});  // the chooser cancelled
+  EXPECT_EQ(Data.Files().Revision(), revision);
+  EXPECT_EQ(IdentityOf(Data.Locations().ListFile), written);
+  EXPECT_TRUE(MainTimer.Active);
+  EXPECT_EQ(Status.Panels[kFileCountPanel], " 1 file(s)");
+}
+
 TEST_F(AddFiles, AnUnreadableFileIsReportedAndTheOthersAreAdded) {
   const std::string a = SiteFile("a.html", "a");
   const std::string c = SiteFile("c.html", "c");
